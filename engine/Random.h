@@ -1,0 +1,10 @@
+#pragma once
+// The program's one pseudo-random generator.
+#include <cstdint>
+
+// A whole number 0 .. n-1, each equally likely; Random(0) (and any n <= 0) is 0.
+int Random(int n);
+// Seeds the generator from the clock.
+void Randomize();
+// Seeds the generator with a fixed value, for reproducible draws in tests.
+void RandSeed(std::uint32_t seed);

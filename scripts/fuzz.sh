@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, replays each seed corpus, then
+# fuzzes each target for the given number of seconds (default 30).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-30}
+build="$top/build-fuzz"
+"$top/scripts/install-deps.sh"
+CXX=clang++ CC=clang cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVRIO_GUI=OFF -DTAVRIO_FUZZ=ON -DTAVRIO_BENCH=OFF
+cmake --build "$build" -j"$(nproc)"
+status=0
+for corpus in "$top"/fuzz/corpus/*/; do
+  name=$(basename "$corpus")
+  bin=$(find "$build/fuzz" -type f -name "$name" -perm -u+x | head -n 1)
+  if [ -z "$bin" ]; then echo "no fuzz target for corpus $name"; status=1; continue; fi
+  work=$(mktemp -d)
+  echo "-- $name: replay"
+  "$bin" -runs=0 "$corpus" || status=1
+  echo "-- $name: fuzz ${seconds}s"
+  (cd "$work" && "$bin" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 "$work" "$corpus" \
+     >"$work/log" 2>&1) || { tail -n 60 "$work/log"; status=1; }
+  rm -rf "$work"
+done
+exit $status

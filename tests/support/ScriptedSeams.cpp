@@ -1,0 +1,37 @@
+#include "ScriptedSeams.h"
+
+namespace tavrio::test {
+
+void ScriptedSeams::install()
+{
+    seams() = Seams{this, this, this, this, this};
+    bindEngineMessages();
+}
+
+void ScriptedSeams::clear()
+{
+    messages.clear();
+    questions.clear();
+    answers.clear();
+    fileAnswers.clear();
+    mails.clear();
+    sounds.clear();
+}
+
+bool ScriptedSeams::askYesNo(const QString& text)
+{
+    questions << text;
+    return answers.isEmpty() ? false : answers.takeFirst();
+}
+
+QString ScriptedSeams::openFileName(const QString&, const QString&, const QString&)
+{
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedSeams::saveFileName(const QString&, const QString&, const QString&)
+{
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+} // namespace tavrio::test

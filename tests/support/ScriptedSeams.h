@@ -1,0 +1,33 @@
+#pragma once
+// Test doubles for the seams: record every message and question, answer
+// questions and file dialogs from a queue. Install in a test's init().
+#include "ui/Seams.h"
+
+#include <QStringList>
+#include <QList>
+
+namespace tavrio::test {
+
+class ScriptedSeams final : public MessageSeam, public QuestionSeam, public FileDialogSeam,
+                            public MailSeam, public SoundSeam {
+public:
+    // Installs this object as every seam (and rebinds the engine's messages).
+    void install();
+    void clear();
+
+    void showMessage(const QString& text) override { messages << text; }
+    bool askYesNo(const QString& text) override;
+    QString openFileName(const QString& title, const QString& directory, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& directory, const QString& filter) override;
+    void openMail(const QString& address) override { mails << address; }
+    void playWav(const QString& path) override { sounds << path; }
+
+    QStringList messages;
+    QStringList questions;
+    QList<bool> answers;       // next Yes/No answers; No when empty
+    QStringList fileAnswers;   // next file dialog results; cancel when empty
+    QStringList mails;
+    QStringList sounds;
+};
+
+} // namespace tavrio::test

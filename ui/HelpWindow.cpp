@@ -1,0 +1,52 @@
+#include "ui/HelpWindow.h"
+
+#include "ui/Assets.h"
+#include "ui/Navigation.h"
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+TForm15::TForm15(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TForm15"));
+    setWindowTitle(QStringLiteral("Hilfe von Tavrio"));
+    Thema = new QLabel(this);
+    Thema->setObjectName(QStringLiteral("Thema"));
+    Thema->setGeometry(0, 0, 800, 600);
+    Thema->setAlignment(Qt::AlignCenter);
+    Thema->setStyleSheet(QStringLiteral("background: white;"));
+    Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    Schliessen->setObjectName(QStringLiteral("Schliessen"));
+    Schliessen->setGeometry(690, 560, 100, 30);
+    connect(Schliessen, &QPushButton::clicked, this, &TForm15::SchliessenClick);
+    tavrio::makeFixedBorderless(this, QSize(800, 600));
+}
+
+void TForm15::showPicture(const QString& windowsPath)
+{
+    current_ = windowsPath;
+    Thema->setPixmap(tavrio::loadPicture(windowsPath));
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm15::SchliessenClick() { close(); }
+
+void TForm15::closeEvent(QCloseEvent* event)
+{
+    Thema->clear();
+    current_.clear();
+    event->accept();
+}
+
+namespace tavrio {
+void showHelp(const QString& windowsPath)
+{
+    if (TForm15* help = windows().form15)
+        help->showPicture(windowsPath);
+}
+} // namespace tavrio

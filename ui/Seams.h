@@ -1,0 +1,69 @@
+#pragma once
+// The program's doors to the outside world. Every message box, Yes/No
+// question, file dialog, mail link and sound goes through one of these, so
+// tests can install scripted versions (tests/support/ScriptedSeams.h) that
+// record what was shown and answer what was asked.
+#include <QString>
+
+namespace tavrio {
+
+class MessageSeam {
+public:
+    virtual ~MessageSeam() = default;
+    // A modal message box with an OK button.
+    virtual void showMessage(const QString& text) = 0;
+};
+
+class QuestionSeam {
+public:
+    virtual ~QuestionSeam() = default;
+    // A modal Yes/No box; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+};
+
+class FileDialogSeam {
+public:
+    virtual ~FileDialogSeam() = default;
+    // Empty result: the learner cancelled. `filter` uses Qt's syntax,
+    // e.g. "Vokabellisten (*.vok)".
+    virtual QString openFileName(const QString& title, const QString& directory, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& directory, const QString& filter) = 0;
+};
+
+class MailSeam {
+public:
+    virtual ~MailSeam() = default;
+    // Opens the system's mail program with a new mail to `address`.
+    virtual void openMail(const QString& address) = 0;
+};
+
+class SoundSeam {
+public:
+    virtual ~SoundSeam() = default;
+    // Plays a WAV file; a missing or unreadable file plays nothing.
+    virtual void playWav(const QString& path) = 0;
+};
+
+// The seams in use. Production installs the Qt implementations
+// (installQtSeams); tests install their own. Never null after installation.
+struct Seams {
+    MessageSeam* message = nullptr;
+    QuestionSeam* question = nullptr;
+    FileDialogSeam* files = nullptr;
+    MailSeam* mail = nullptr;
+    SoundSeam* sound = nullptr;
+};
+
+Seams& seams();
+// Installs the QMessageBox / QFileDialog / QDesktopServices / QSoundEffect
+// implementations and binds the engine's message handler to the message box.
+void installQtSeams();
+// Binds the engine's messages (cp1252 bytes) to whatever message seam is
+// installed at the time a message is shown.
+void bindEngineMessages();
+
+// Shortcuts used by the windows.
+void showMessage(const QString& text);
+bool askYesNo(const QString& text);
+
+} // namespace tavrio
