@@ -1,0 +1,99 @@
+#include "Drawing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+
+namespace tavrio::assets {
+
+bool saveBmp(const QImage& image, const QString& dir, const QString& windowsPath)
+{
+    QString rel = windowsPath;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString path = QDir(dir).filePath(rel);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&out, "BMP"))
+        return false;
+    return out.commit();
+}
+
+QImage canvas(int width, int height, QColor fill)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(fill);
+    return img;
+}
+
+void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize, QColor colour)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    p.save();
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+    p.restore();
+}
+
+void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(box.translated(3, 3), 10, 10);
+    p.setBrush(face);
+    p.setPen(QPen(face.darker(160), 2));
+    p.drawRoundedRect(box, 10, 10);
+    p.restore();
+    drawCaption(p, box, text, qMax(12, box.height() / 2 - 2));
+}
+
+bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QString& title,
+                      const QStringList& lines)
+{
+    QImage img = canvas(800, 600, QColor(255, 250, 225));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(230, 160, 40), 8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRect(12, 12, 776, 576), 24, 24);
+    // A small question-mark owl in the corner keeps the help friendly.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 100, 60));
+    p.drawEllipse(QRect(680, 40, 80, 90));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRect(692, 58, 26, 26));
+    p.drawEllipse(QRect(722, 58, 26, 26));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRect(701, 66, 10, 10));
+    p.drawEllipse(QRect(731, 66, 10, 10));
+    drawCaption(p, QRect(40, 40, 620, 80), title, 40, QColor(160, 70, 0));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(24);
+    p.setFont(f);
+    p.setPen(QColor(40, 40, 40));
+    int y = 160;
+    for (const QString& line : lines) {
+        const QRect box(70, y, 660, 200);
+        const QRect used = p.boundingRect(box, Qt::TextWordWrap, line);
+        p.setBrush(QColor(230, 160, 40));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRect(44, y + 8, 12, 12));
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(box, Qt::TextWordWrap, line);
+        y += used.height() + 18;
+    }
+    p.end();
+    return saveBmp(img, dir, windowsPath);
+}
+
+} // namespace tavrio::assets
