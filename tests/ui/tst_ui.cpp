@@ -1,0 +1,130 @@
+// The shared window layer: text conversion, centring, asset paths, seams.
+#include "ScriptedSeams.h"
+#include "engine/Messages.h"
+#include "ui/Assets.h"
+#include "ui/HelpWindow.h"
+#include "ui/Navigation.h"
+#include "ui/Text.h"
+#include "ui/Windows.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class UiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ansiRoundTrip_data();
+    void ansiRoundTrip();
+    void unmappableCharactersBecomeQuestionMarks();
+    void centringOffset_data();
+    void centringOffset();
+    void assetPathsUseNativeSeparators();
+    void missingPictureIsNullNotFatal();
+    void engineMessagesReachTheMessageSeam();
+    void openAndReturnToggleEnabledState();
+    void helpWindowShowsAndDropsItsPicture();
+};
+
+void UiTest::ansiRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("Haus") << QStringLiteral("Haus");
+    QTest::newRow("umlauts") << QByteArray("\xe4\xf6\xfc\xc4\xd6\xdc\xdf") << QStringLiteral("äöüÄÖÜß");
+    QTest::newRow("euro and quotes") << QByteArray("\x80\x84\x93") << QString::fromUtf8("€„“");
+    QTest::newRow("oe ligature") << QByteArray("\x9c\x8c") << QString::fromUtf8("œŒ");
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void UiTest::ansiRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const std::string raw(bytes.constData(), static_cast<size_t>(bytes.size()));
+    QCOMPARE(tavrio::fromAnsi(raw), text);
+    QCOMPARE(tavrio::toAnsi(text), raw);
+}
+
+void UiTest::unmappableCharactersBecomeQuestionMarks()
+{
+    QCOMPARE(tavrio::toAnsi(QString::fromUtf8("aʃb")), std::string("a?b"));
+    // Every byte survives the trip to QString and back.
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    QCOMPARE(tavrio::toAnsi(tavrio::fromAnsi(all)), all);
+}
+
+void UiTest::centringOffset_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("offset");
+    QTest::newRow("1024x768") << QSize(1024, 768) << QSize(112, 84);
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(560, 240);
+    QTest::newRow("800x600") << QSize(800, 600) << QSize(0, 0);
+}
+
+void UiTest::centringOffset()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, offset);
+    QCOMPARE(tavrio::centringOffset(screen, QSize(800, 600)), offset);
+}
+
+void UiTest::assetPathsUseNativeSeparators()
+{
+    const QString p = tavrio::assetPath(QStringLiteral("BG\\Eingang.bmp"));
+    QVERIFY(p.endsWith(QDir::toNativeSeparators(QStringLiteral("BG/Eingang.bmp"))));
+    QVERIFY(!p.contains(QLatin1Char('\\')) || QDir::separator() == QLatin1Char('\\'));
+}
+
+void UiTest::missingPictureIsNullNotFatal()
+{
+    QTemporaryDir dir;
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QVERIFY(tavrio::loadPicture(QStringLiteral("BG\\Fehlt.bmp")).isNull());
+    QDir::setCurrent(old);
+}
+
+void UiTest::engineMessagesReachTheMessageSeam()
+{
+    tavrio::test::ScriptedSeams fake;
+    fake.install();
+    ShowMessage("Datei existiert nicht \"m\xfc" "de.vok\"");
+    QCOMPARE(fake.messages, QStringList{QStringLiteral("Datei existiert nicht \"müde.vok\"")});
+}
+
+void UiTest::openAndReturnToggleEnabledState()
+{
+    QWidget room;
+    QWidget exercise;
+    room.show();
+    tavrio::openWindow(&room, &exercise);
+    QVERIFY(!room.isEnabled());
+    QVERIFY(exercise.isVisible() && exercise.isEnabled());
+    tavrio::returnTo(&exercise, &room);
+    QVERIFY(room.isEnabled() && room.isVisible());
+    QVERIFY(!exercise.isVisible());
+}
+
+void UiTest::helpWindowShowsAndDropsItsPicture()
+{
+    TForm15 help;
+    tavrio::windows().form15 = &help;
+    tavrio::showHelp(QStringLiteral("Hilfe\\Garten.bmp"));
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.currentPicture(), QStringLiteral("Hilfe\\Garten.bmp"));
+    tavrio::showHelp(QStringLiteral("Hilfe\\DasHaus.bmp"));
+    QCOMPARE(help.currentPicture(), QStringLiteral("Hilfe\\DasHaus.bmp"));
+    QMetaObject::invokeMethod(&help, "SchliessenClick");
+    QVERIFY(!help.isVisible());
+    QVERIFY(help.currentPicture().isEmpty());
+    QVERIFY(help.findChild<QLabel*>(QStringLiteral("Thema"))->pixmap().isNull());
+    tavrio::windows().form15 = nullptr;
+}
+
+QTEST_MAIN(UiTest)
+#include "tst_ui.moc"
