@@ -3,8 +3,31 @@
 // in. It holds the profile (name and per-pair statistics, file "<name>.pfl"),
 // the two learning settings from "config.ini" and the vocabulary loaded from
 // the ticked list files. All texts are Windows-1252 bytes, compared byte-wise.
+//
+// Lookups keep the first-match rule of the plain lists (records and entries in
+// the order they were added, a pair matching in either orientation) but go
+// through hash indexes, and the difficulty of every loaded entry is kept up to
+// date as scores move, so counting and drawing by difficulty are cheap.
+//
+// Words longer than 255 bytes cannot be stored in the profile; a pair with
+// such a word never gets a statistics record (it keeps the start score).
 #include <cstdint>
+#include <deque>
+#include <stdexcept>
 #include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/ConfigFile.h"
+#include "engine/ListFile.h"
+#include "engine/PairIndex.h"
+
+// The profile could not be opened or read. what() is a German text for the
+// login page: Das Profil "Name" konnte nicht geladen werden.
+class cProfileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class cSession {
 public:
@@ -24,16 +47,106 @@ public:
     bool SaveConfig();
 
     void ClearWords();
+    // Loads the entries marked "1" of a four-line list file. Reports a missing
+    // or unreadable file through ShowMessage (engine/Messages.h).
     void AddVocabularyFile(const std::string& fileName);
 
     void GetNextWord(std::string& original, std::string& translation);
     void GetRandomWord(std::string& original, std::string& translation, std::string& phonetic, int difficulty);
     bool IstDasRichtig(const std::string& question, std::string answer, const std::string& expected);
     bool IstDasRichtigNoCase(const std::string& question, std::string answer, const std::string& expected);
+    // 0 "Leicht" (score above 80), 1 "Mittel" (40..80), 2 "Schwer" (below 40).
     int GetDifficulty(const std::string& question, const std::string& answer) const;
+    // 0..100; 20 for a pair without statistics.
     int GetScore(const std::string& question, const std::string& answer) const;
-    // Writes "<ProfileName>.pfl"; returns false (old file intact) when it cannot.
+    // Writes "<ProfileName>.pfl"; returns false (old file intact) when it
+    // cannot, or when the stored name is not a plain file name.
     bool SaveProfile();
 
-    // ... internal operations and fields: see engine/Session.cpp
+    // Internal operations, public for the engine test page and the tests.
+    bool HasStatistic(const std::string& question, const std::string& answer) const;
+    // Appends a record (question as word A) with both scores at the start
+    // score. Does nothing when either word is longer than 255 bytes.
+    void AddStatistic(const std::string& question, const std::string& answer);
+    // Writes the score (clamped to 0..100) of the pair as asked, adding a
+    // record first when the pair has none.
+    void SetScore(const std::string& question, const std::string& answer, int value);
+    void RecordAnswer(const std::string& question, const std::string& answer, bool right);
+    // Loaded entries of difficulty 0..2; 3 counts all.
+    int CountWords(int difficulty) const;
+    // The n-th (from 1) loaded entry of the difficulty (3: any); outputs stay
+    // as they were when there are fewer.
+    void GetWord(int n, int difficulty, std::string& original, std::string& translation,
+                 std::string& phonetic) const;
+
+    // Read-only views for the tests and the engine test page.
+    int GetRewardStep() const { return RewardStep; }
+    int GetPenaltyStep() const { return PenaltyStep; }
+    std::size_t StatisticCount() const { return Stats.size(); }
+    const std::vector<std::string>& GetLoadedFiles() const { return LoadedFiles; }
+
+    static constexpr std::size_t MaxWordBytes = 255;
+
+private:
+    struct StatRecord {
+        std::string wordA;
+        std::string wordB;
+        std::uint8_t scoreAB;  // asking word A, answer word B
+        std::uint8_t scoreBA;  // asking word B, answer word A
+    };
+    struct LoadedEntry {
+        std::string original;
+        std::string translation;
+        std::string phonetic;
+    };
+    // Position of a record or entry; npos when absent.
+    static constexpr std::uint32_t npos = 0xFFFFFFFFu;
+    // The first record matching (question, answer) in either orientation and
+    // whether it matched as (A, B) = (question, answer).
+    struct Match {
+        std::uint32_t index = npos;
+        bool asAB = true;
+    };
+    struct EntryChain {
+        std::uint32_t first;
+        std::uint32_t last;
+    };
+
+    Match FindRecord(std::string_view question, std::string_view answer) const;
+    int ScoreOf(const Match& m) const;
+    int DifficultyOfScore(int score) const;
+    int EntryDifficulty(std::uint32_t entry) const;
+    // Recomputes the cached difficulty of every entry made of this pair.
+    void RefreshEntries(std::string_view wordA, std::string_view wordB);
+    void RefreshChain(const cPairKey& key);
+    void AppendEntry(cListEntry&& entry);
+    void ReadProfile(const std::string& bytes);
+
+    cConfigFile Config;
+    std::uint32_t WieIntensiv = 0;
+    std::uint32_t WieHartBestraft = 0;
+    std::int32_t PenaltyStep = -1;
+    std::int32_t RewardStep = 1;
+    std::int32_t StartScore = 20;
+    std::int32_t MaxScore = 100;
+    std::int32_t EasyAbove = 80;
+    std::int32_t MediumFrom = 40;
+    std::string ProfileName;
+
+    // Statistics in file order, and ordered pair (A, B) -> first record.
+    std::deque<StatRecord> Stats;
+    std::unordered_map<cPairKey, std::uint32_t, cPairHash, cPairEqual> StatIndex;
+
+    std::vector<std::string> LoadedFiles;
+    // Loaded vocabulary in load order with its indexes: ordered pair
+    // (original, translation) -> first and last entry (entries of one pair
+    // are chained through NextSame), and the same with a-z folded.
+    std::deque<LoadedEntry> Entries;
+    std::vector<std::uint32_t> NextSame;
+    std::unordered_map<cPairKey, EntryChain, cPairHash, cPairEqual> EntryIndex;
+    std::unordered_map<cPairKey, std::uint32_t, cFoldPairHash, cFoldPairEqual> FoldIndex;
+    // Difficulty of each loaded entry (translation asked, original answered)
+    // and how many entries have each difficulty.
+    std::vector<std::uint8_t> Difficulty;
+    int DifficultyCount[3] = {0, 0, 0};
 };

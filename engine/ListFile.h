@@ -1,0 +1,31 @@
+#pragma once
+// Vocabulary list files (".vok") and the small file helpers the engine uses.
+// Four-line layout per entry: original, translation, mark, phonetic.
+// Three-line layout per entry: original, translation, mark digit directly
+// followed by the phonetic transcription. Lines end in CR LF (LF accepted).
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct cListEntry {
+    std::string original;
+    std::string translation;
+    std::string mark;      // four-line layout: line 3 as read; three-line layout: its first character ("" if none)
+    std::string phonetic;  // four-line: line 4; three-line: rest of line 3, at most 255 bytes
+};
+
+// Missing trailing lines of the last entry read as empty.
+std::vector<cListEntry> ParseList4(std::string_view bytes);
+// CR LF line ends; the mark is written as it stands.
+std::string FormatList4(const std::vector<cListEntry>& entries);
+std::vector<cListEntry> ParseList3(std::string_view bytes);
+// Line 3 is mark + phonetic.
+std::string FormatList3(const std::vector<cListEntry>& entries);
+
+// Whole file into out; false when it is missing or cannot be read.
+bool ReadFileBytes(const std::string& path, std::string& out);
+// Writes "<path>.tmp" and renames it over path. False on any failure; the
+// old file is then left as it was and no temporary file stays behind.
+bool WriteFileAtomic(const std::string& path, const std::string& bytes);
+// True for an existing file that is not a directory.
+bool FileExists(const std::string& path);

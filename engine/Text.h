@@ -1,0 +1,15 @@
+#pragma once
+// Byte-wise text helpers for Windows-1252 strings.
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Turns only the letters a-z into A-Z; umlauts, "ß" and all other bytes stay.
+std::string UpperAZ(std::string s);
+// One byte through UpperAZ's rule.
+inline char UpperAZChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+// Equal after UpperAZ on both sides.
+bool EqualUpperAZ(std::string_view a, std::string_view b);
+// Splits bytes into lines at LF, dropping a CR right before it. Text after
+// the last LF is a line of its own when not empty.
+std::vector<std::string_view> SplitLines(std::string_view bytes);
