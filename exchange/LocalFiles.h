@@ -1,0 +1,20 @@
+#pragma once
+// Local file handling for downloaded lists: which names may be written, and
+// writing them whole (temporary file, then rename).
+#include <string>
+#include <string_view>
+
+namespace tavrio::exchange {
+
+// A name from the exchange that stays inside the working directory: not
+// empty, no "/" or "\", no "..", no drive prefix (":"), no control byte.
+bool isSafeFileName(std::string_view name);
+
+// Writes `bytes` to dir/name through dir/name.tmp and a rename. False (and
+// the old file untouched) when anything fails.
+bool writeFileAtomically(const std::string& dir, const std::string& name, const std::string& bytes);
+
+// The last path component of a local path, for "/" and "\" alike.
+std::string baseName(const std::string& path);
+
+} // namespace tavrio::exchange

@@ -1,0 +1,172 @@
+#include "exchange/WebFileInterface.h"
+
+#include "exchange/ExchangeConfig.h"
+#include "exchange/LocalFiles.h"
+#include "exchange/PostData.h"
+#include "exchange/UrlEncoding.h"
+
+using namespace tavrio::exchange;
+
+cWebFileInterface::cWebFileInterface(cHttpClient& http, cSocketClient& socket, std::string fileUrl,
+                                     std::string workingDir)
+    : http_(http), socket_(socket), fileUrl_(trimBaseUrl(fileUrl)), workingDir_(std::move(workingDir))
+{
+}
+
+cWebFileInterface::JobKind cWebFileInterface::KindOf(const std::string& kindText)
+{
+    if (kindText == "downloading")
+        return Downloading;
+    if (kindText == "uploading")
+        return Uploading;
+    return Nothing;
+}
+
+std::string cWebFileInterface::DownloadUrl(const std::string& fileName) const
+{
+    return fileUrl_ + DownloadPath + encodeFileName(fileName);
+}
+
+void cWebFileInterface::Download(const std::string& fileName)
+{
+    Queue("downloading", fileName);
+}
+
+void cWebFileInterface::Upload(const std::string& filePath)
+{
+    Queue("uploading", filePath);
+}
+
+void cWebFileInterface::UploadAs(const std::string& filePath, const std::string& wishName)
+{
+    queue_.push_back({Uploading, filePath, wishName});
+    ProcessNext();
+}
+
+void cWebFileInterface::Queue(const std::string& kindText, const std::string& fileName)
+{
+    queue_.push_back({KindOf(kindText), fileName, {}});
+    ProcessNext();
+}
+
+void cWebFileInterface::SetBusy(bool busy)
+{
+    if (busy_ == busy)
+        return;
+    busy_ = busy;
+    if (OnBusyChanged)
+        OnBusyChanged(busy);
+}
+
+void cWebFileInterface::ProcessNext()
+{
+    if (queue_.empty() || busy_)
+        return;
+    SetBusy(true);
+    current_ = queue_.front();
+    queue_.pop_front();
+    switch (current_.kind) {
+    case Downloading:
+        StartDownload(current_.name);
+        break;
+    case Uploading:
+        StartUpload(current_.name, current_.wish);
+        break;
+    case Nothing:
+        Finish(nullptr, current_.name);
+        break;
+    }
+}
+
+void cWebFileInterface::Finish(const std::function<void(const std::string&)>& report, const std::string& name)
+{
+    const std::string reported = name; // the next job replaces the current one
+    current_ = {Nothing, {}, {}};
+    SetBusy(false);
+    ProcessNext();
+    if (report)
+        report(reported);
+}
+
+void cWebFileInterface::StartDownload(const std::string& name)
+{
+    downloadName_ = name;
+    if (!isSafeFileName(name)) {
+        Finish(OnDownloadFailure, name);
+        return;
+    }
+    bool started = false;
+    try {
+        started = http_.Get(DownloadUrl(name), static_cast<std::size_t>(MaxFileSize),
+                            [this](const cHttpReply& reply) {
+                                if (reply.ok && reply.status >= 200 && reply.status < 300)
+                                    DownloadDone(reply.body);
+                                else
+                                    DownloadFailed();
+                            });
+    } catch (...) {
+        started = false;
+    }
+    if (!started)
+        Finish(OnDownloadFailure, name);
+}
+
+void cWebFileInterface::DownloadDone(const std::string& body)
+{
+    const std::string name = downloadName_;
+    const bool saved = body.size() <= static_cast<std::size_t>(MaxFileSize) && isSafeFileName(name)
+                       && writeFileAtomically(workingDir_, name, body);
+    Finish(saved ? OnDownloadSuccess : OnDownloadFailure, name);
+}
+
+void cWebFileInterface::DownloadFailed()
+{
+    Finish(OnDownloadFailure, downloadName_);
+}
+
+void cWebFileInterface::StartUpload(const std::string& path, const std::string& wishName)
+{
+    const std::string wish = wishName.empty() ? baseName(path) : wishName;
+    const auto base = parseBaseUrl(fileUrl_);
+    if (!base) {
+        Finish(OnUploadFailure, wish);
+        return;
+    }
+    cPostData post;
+    post.Host = base->hostHeader();
+    post.Path = UploadPath;
+    post.AddField("MAX_FILE_SIZE", std::to_string(MaxFileSize));
+    post.AddFile("userfile", path);
+    post.AddField("Wunschname", wish);
+    const auto request = post.BuildRequest();
+    if (!request) {
+        Finish(OnUploadFailure, wish);
+        return;
+    }
+    bool started = false;
+    try {
+        started = socket_.Exchange(base->host, base->port, *request, MaxUploadReply, uploadReplyComplete,
+                                   [this, wish](bool failed, const std::string& reply) {
+                                       if (failed && reply.empty())
+                                           Finish(OnUploadFailure, wish);
+                                       else
+                                           UploadAnswer(reply);
+                                   });
+    } catch (...) {
+        started = false;
+    }
+    if (!started)
+        Finish(OnUploadFailure, wish);
+}
+
+void cWebFileInterface::UploadAnswer(const std::string& reply)
+{
+    parser_.Parse(std::string_view(reply).substr(0, MaxUploadReply));
+    const bool success = parser_.GetValue(".upload.result") == "successful";
+    Finish(success ? OnUploadSuccess : OnUploadFailure, parser_.GetValue(".upload.filename"));
+}
+
+bool uploadReplyComplete(const std::string& reply)
+{
+    return reply.find("</upload>") != std::string::npos;
+}

@@ -1,0 +1,134 @@
+#include "exchange/WebInterface.h"
+
+#include "exchange/ExchangeConfig.h"
+#include "exchange/UrlEncoding.h"
+
+cWebinterface::cWebinterface(tavrio::exchange::cHttpClient& http, std::string queryUrl)
+    : http_(http), queryUrl_(tavrio::exchange::trimBaseUrl(queryUrl))
+{
+}
+
+std::string cWebinterface::QueryUrl(const std::string& queryString) const
+{
+    return queryUrl_ + ScriptPath + queryString;
+}
+
+void cWebinterface::Send(const std::string& queryString)
+{
+    try {
+        http_.Get(QueryUrl(queryString), MaxAnswerSize, [this](const tavrio::exchange::cHttpReply& reply) {
+            if (reply.ok && reply.status >= 200 && reply.status < 300)
+                HandleAnswer(reply.body);
+        });
+    } catch (...) {
+        // A query that cannot be sent is dropped; nothing is reported.
+    }
+}
+
+void cWebinterface::Search(const std::string& text)
+{
+    Send("?GIVEME=SUCHE&WONACH=" + tavrio::exchange::encodeQueryText(text));
+}
+
+void cWebinterface::CheckVersion(int version)
+{
+    Send("?GIVEME=VERSION&MEINEVERSION=" + std::to_string(version));
+}
+
+void cWebinterface::GetBooks()
+{
+    Send("?GIVEME=BUECHER");
+}
+
+void cWebinterface::GetChapters()
+{
+    Send("?GIVEME=KAPITEL");
+}
+
+std::string cWebinterface::RecordKey(const std::string& record, int i)
+{
+    return i == 0 ? record : record + "[" + std::to_string(i) + "]";
+}
+
+void cWebinterface::HandleAnswer(const std::string& body)
+{
+    parser_.Parse(body);
+    if (parser_.GetValue(".titel") == "BUECHER")
+        HandleBooks();
+    else if (parser_.GetValue(".titel") == "VERSION")
+        HandleVersion();
+    else if (parser_.GetValue(".titel") == "KAPITEL")
+        HandleChapters();
+    else if (parser_.GetValue(".titel") == "SUCHE")
+        HandleSearch();
+}
+
+void cWebinterface::HandleBooks()
+{
+    BookTitles.clear();
+    BookIds.clear();
+    const int n = parser_.CountOf(".buch");
+    for (int i = 0; i < n; ++i) {
+        const std::string key = RecordKey(".buch", i);
+        BookIds.push_back(std::to_string(parser_.GetInt(key + ".id")));
+        BookTitles.push_back(parser_.GetValue(key + ".titel"));
+    }
+    if (OnBooks)
+        OnBooks(BookTitles, BookIds);
+}
+
+void cWebinterface::HandleChapters()
+{
+    ChapterTitles.clear();
+    ChapterIds.clear();
+    const int n = parser_.CountOf(".kapitel");
+    for (int i = 0; i < n; ++i) {
+        const std::string key = RecordKey(".kapitel", i);
+        ChapterIds.push_back(std::to_string(parser_.GetInt(key + ".id")));
+        ChapterTitles.push_back(parser_.GetValue(key + ".titel"));
+    }
+    if (OnChapters)
+        OnChapters(ChapterTitles, ChapterIds);
+}
+
+void cWebinterface::HandleSearch()
+{
+    const std::string word = parser_.GetValue(".suchwort");
+    for (auto* list : {&SearchBooks, &SearchChapters, &SearchWords, &SearchAuthors, &SearchBookIds,
+                       &SearchChapterIds})
+        list->clear();
+    const int n = parser_.CountOf(".kapitel");
+    for (int i = 0; i < n; ++i) {
+        const std::string key = RecordKey(".kapitel", i);
+        SearchBooks.push_back(parser_.GetValue(key + ".buch"));
+        SearchChapters.push_back(parser_.GetValue(key + ".titel"));
+        SearchWords.push_back(std::to_string(parser_.GetInt(key + ".woerter")));
+        SearchAuthors.push_back(parser_.GetValue(key + ".autor"));
+        SearchBookIds.push_back(std::to_string(parser_.GetInt(key + ".buchid")));
+        SearchChapterIds.push_back(std::to_string(parser_.GetInt(key + ".id")));
+    }
+    if (OnSearchResult)
+        OnSearchResult(word, SearchBooks, SearchChapters, SearchWords, SearchAuthors, SearchBookIds,
+                       SearchChapterIds);
+}
+
+void cWebinterface::HandleVersion()
+{
+    const bool outdated = parser_.GetValue(".aktualitaet") != "aktuell";
+    std::string message;
+    if (outdated) {
+        message += "Deine Version ist nicht mehr auf dem neusten Stand!\r\n";
+        message += "Besuche " + parser_.GetValue(".updateurl") + " um Deine Version zu aktualisieren.\r\n";
+        message += "\r\n";
+        message += "Folgende wichtige \xC4nderungen wurden seit Deiner Version gemacht :\r\n";
+    } else {
+        message += "Du hast bereits die aktuellste Version!\r\n";
+    }
+    const int n = parser_.CountOf(".eintrag");
+    for (int i = 0; i < n; ++i) {
+        const std::string key = RecordKey(".eintrag", i);
+        message += "- " + parser_.GetValue(key + ".inhalt") + " (" + parser_.GetValue(key + ".zeitpunkt") + ")\r\n";
+    }
+    if (OnVersion)
+        OnVersion(outdated, message);
+}

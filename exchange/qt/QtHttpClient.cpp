@@ -1,0 +1,45 @@
+#include "exchange/qt/QtHttpClient.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include <memory>
+
+namespace tavrio::exchange {
+
+cQtHttpClient::cQtHttpClient(QObject* parent) : QObject(parent) {}
+
+bool cQtHttpClient::Get(const std::string& url, std::size_t maxBody, std::function<void(const cHttpReply&)> done)
+{
+    const QUrl target = QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode);
+    if (!target.isValid() || target.scheme() != QLatin1String("http") || target.host().isEmpty())
+        return false;
+    QNetworkRequest request(target);
+    request.setTransferTimeout(timeoutMs_);
+    QNetworkReply* reply = manager_.get(request);
+    if (!reply)
+        return false;
+    auto tooLarge = std::make_shared<bool>(false);
+    if (maxBody > 0) {
+        connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBody, tooLarge] {
+            if (static_cast<std::size_t>(reply->bytesAvailable()) > maxBody && !*tooLarge) {
+                *tooLarge = true;
+                reply->abort();
+            }
+        });
+    }
+    connect(reply, &QNetworkReply::finished, this, [reply, tooLarge, done = std::move(done)] {
+        cHttpReply result;
+        result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        result.ok = !*tooLarge && result.status > 0
+                    && (reply->error() == QNetworkReply::NoError || reply->error() >= QNetworkReply::ContentAccessDenied);
+        if (result.ok)
+            result.body = reply->readAll().toStdString();
+        reply->deleteLater();
+        done(result);
+    });
+    return true;
+}
+
+} // namespace tavrio::exchange
