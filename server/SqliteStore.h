@@ -1,0 +1,50 @@
+#pragma once
+// cExchangeStore on SQLite. The database runs in WAL mode so searches read
+// while an upload writes; every thread leases a connection of its own from a
+// small pool, and each connection keeps its prepared statements. Only
+// prepared statements with bound parameters touch the data.
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "server/ExchangeStore.h"
+
+struct sqlite3;
+
+namespace tavrio::server {
+
+class cSqliteStore final : public cExchangeStore {
+ public:
+  // Opens or creates the database file; ":memory:" gives a private in-memory
+  // database served by a single connection. Throws std::runtime_error.
+  explicit cSqliteStore(std::string path, std::size_t maxConnections = 16);
+  ~cSqliteStore() override;
+  cSqliteStore(const cSqliteStore&) = delete;
+  cSqliteStore& operator=(const cSqliteStore&) = delete;
+
+  std::vector<cChapterInfo> search(std::string_view word, std::size_t limit) override;
+  std::vector<cBookInfo> books() override;
+  std::vector<cChapterInfo> chapters(std::optional<std::int64_t> bookId) override;
+  std::optional<std::string> listFile(std::string_view fileName) override;
+  void storeList(const cNewList& list) override;
+  void addChange(const cChange& change) override;
+  std::vector<cChange> changesBetween(int version, int upTo) override;
+
+  class cConnection;
+
+ private:
+  class cLease;
+  cLease lease();
+  void giveBack(std::unique_ptr<cConnection> c);
+
+  std::string path_;
+  std::size_t maxConnections_;
+  std::size_t open_ = 0;
+  std::vector<std::unique_ptr<cConnection>> idle_;
+  std::mutex mutex_;
+  std::condition_variable available_;
+};
+
+}  // namespace tavrio::server

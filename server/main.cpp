@@ -1,0 +1,61 @@
+// tavrio-exchange: the reference exchange server. Wires options, store,
+// service and HTTP listener; see server/README.md.
+#include <csignal>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "server/DemoCatalogue.h"
+#include "server/HttpServer.h"
+#include "server/ServerOptions.h"
+#include "server/SqliteStore.h"
+
+namespace {
+
+tavrio::server::cExchangeHttpServer* gServer = nullptr;
+
+void onSignal(int) {
+  if (gServer) gServer->stop();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace tavrio::server;
+  cServerOptions options;
+  std::string error;
+  if (!parseServerOptions({argv + 1, argv + argc}, options, error)) {
+    std::cerr << "tavrio-exchange: " << error << "\n\n" << serverUsage();
+    return 2;
+  }
+  if (options.help) {
+    std::cout << serverUsage();
+    return 0;
+  }
+  try {
+    std::filesystem::create_directories(options.dataDir);
+    const std::string dbPath = (std::filesystem::path(options.dataDir) / "exchange.sqlite").string();
+    cSqliteStore store(dbPath, options.threads);
+    if (seedDemoCatalogue(store)) std::cerr << "tavrio-exchange: seeded demo catalogue in " << dbPath << "\n";
+
+    cExchangeService service(store, options.service);
+    cExchangeHttpServer http(service, options.threads, options.logRequests);
+    int port = http.bind(options.host, options.port);
+    if (port < 0) {
+      std::cerr << "tavrio-exchange: cannot listen on " << options.host << ":" << options.port << "\n";
+      return 1;
+    }
+    gServer = &http;
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    // Callers that start the server on port 0 read the port from this line.
+    std::cout << "tavrio-exchange listening on http://" << options.host << ":" << port << std::endl;
+    bool ok = http.run();
+    gServer = nullptr;
+    return ok ? 0 : 1;
+  } catch (const std::exception& e) {
+    std::cerr << "tavrio-exchange: " << e.what() << "\n";
+    return 1;
+  }
+}
