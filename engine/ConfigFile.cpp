@@ -1,0 +1,133 @@
+#include "engine/ConfigFile.h"
+
+#include <charconv>
+#include <limits>
+
+#include "engine/ListFile.h"
+#include "engine/Text.h"
+
+namespace {
+// Replaces every occurrence of from, left to right, without rescanning.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to)
+{
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t hit = s.find(from, pos);
+        if (hit == std::string_view::npos)
+            break;
+        out.append(s.substr(pos, hit - pos));
+        out.append(to);
+        pos = hit + from.size();
+    }
+    out.append(s.substr(pos));
+    return out;
+}
+} // namespace
+
+cConfigFile::cConfigFile(const std::string& fileName) { Load(fileName); }
+
+bool cConfigFile::Load(const std::string& fileName)
+{
+    FileName = fileName;
+    Keys.clear();
+    Values.clear();
+    std::string bytes;
+    if (!ReadFileBytes(fileName, bytes))
+        return false;
+    const auto lines = SplitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        Keys.push_back(Unescape(lines[i]));
+        Values.push_back(i + 1 < lines.size() ? Unescape(lines[i + 1]) : std::string());
+    }
+    return true;
+}
+
+bool cConfigFile::GetValue(const std::string& key, std::string& value) const
+{
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        if (Keys[i] == key) {
+            value = Values[i];
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cConfigFile::GetIntValue(const std::string& key, std::int32_t& value) const
+{
+    std::string text;
+    if (!GetValue(key, text))
+        return false;
+    std::string_view digits = text;
+    bool negative = false;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    if (digits.empty() || digits.front() < '0' || digits.front() > '9')
+        return false;
+    std::int64_t magnitude = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (ec != std::errc() || end != digits.data() + digits.size())
+        return false;
+    const std::int64_t result = negative ? -magnitude : magnitude;
+    if (result < std::numeric_limits<std::int32_t>::min() || result > std::numeric_limits<std::int32_t>::max())
+        return false;
+    value = static_cast<std::int32_t>(result);
+    return true;
+}
+
+void cConfigFile::SetValue(const std::string& key, const std::string& value)
+{
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        if (Keys[i] == key) {
+            Values[i] = value;
+            return;
+        }
+    }
+    Keys.push_back(key);
+    Values.push_back(value);
+}
+
+void cConfigFile::SetFloatValue(const std::string& key, double value)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    SetValue(key, ec == std::errc() ? std::string(buf, end) : std::string("0"));
+}
+
+bool cConfigFile::Save() const
+{
+    std::string out;
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        out += Escape(Keys[i]);
+        out += "\r\n";
+        out += Escape(Values[i]);
+        out += "\r\n";
+    }
+    return WriteFileAtomic(FileName, out);
+}
+
+std::string cConfigFile::Escape(std::string_view text)
+{
+    std::string s = replaceAll(text, "&", "&#38;");
+    s = replaceAll(s, ">", "&#62;");
+    s = replaceAll(s, "<", "&#60;");
+    s = replaceAll(s, "'", "&#39;");
+    s = replaceAll(s, "\\", "&#92;");
+    s = replaceAll(s, "\n", "\\n");
+    return replaceAll(s, "\r", "\\r");
+}
+
+std::string cConfigFile::Unescape(std::string_view text)
+{
+    std::string s = replaceAll(text, "\\r", "\r");
+    s = replaceAll(s, "\\n", "\n");
+    s = replaceAll(s, "&#92;", "\\");
+    s = replaceAll(s, "&#39;", "'");
+    s = replaceAll(s, "&#60;", "<");
+    s = replaceAll(s, "&#62;", ">");
+    return replaceAll(s, "&#38;", "&");
+}

@@ -1,0 +1,116 @@
+#include "engine/ListFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "engine/Text.h"
+
+namespace {
+constexpr std::size_t MaxPhonetic3 = 255;
+
+std::string lineAt(const std::vector<std::string_view>& lines, std::size_t i)
+{
+    return i < lines.size() ? std::string(lines[i]) : std::string();
+}
+
+void appendLine(std::string& out, const std::string& line)
+{
+    out += line;
+    out += "\r\n";
+}
+} // namespace
+
+std::vector<cListEntry> ParseList4(std::string_view bytes)
+{
+    const auto lines = SplitLines(bytes);
+    std::vector<cListEntry> entries;
+    entries.reserve((lines.size() + 3) / 4);
+    for (std::size_t i = 0; i < lines.size(); i += 4)
+        entries.push_back({lineAt(lines, i), lineAt(lines, i + 1), lineAt(lines, i + 2), lineAt(lines, i + 3)});
+    return entries;
+}
+
+std::string FormatList4(const std::vector<cListEntry>& entries)
+{
+    std::string out;
+    for (const auto& e : entries) {
+        appendLine(out, e.original);
+        appendLine(out, e.translation);
+        appendLine(out, e.mark);
+        appendLine(out, e.phonetic);
+    }
+    return out;
+}
+
+std::vector<cListEntry> ParseList3(std::string_view bytes)
+{
+    const auto lines = SplitLines(bytes);
+    std::vector<cListEntry> entries;
+    entries.reserve((lines.size() + 2) / 3);
+    for (std::size_t i = 0; i < lines.size(); i += 3) {
+        cListEntry e{lineAt(lines, i), lineAt(lines, i + 1), {}, {}};
+        const std::string_view third = i + 2 < lines.size() ? lines[i + 2] : std::string_view();
+        if (!third.empty()) {
+            e.mark = std::string(third.substr(0, 1));
+            e.phonetic = std::string(third.substr(1, MaxPhonetic3));
+        }
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+std::string FormatList3(const std::vector<cListEntry>& entries)
+{
+    std::string out;
+    for (const auto& e : entries) {
+        appendLine(out, e.original);
+        appendLine(out, e.translation);
+        appendLine(out, e.mark + e.phonetic);
+    }
+    return out;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& out)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    std::string data;
+    char buf[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        data.append(buf, n);
+    const bool ok = std::ferror(f) == 0;
+    std::fclose(f);
+    if (!ok)
+        return false;
+    out = std::move(data);
+    return true;
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& bytes)
+{
+    const std::string tmp = path + ".tmp";
+    std::FILE* f = std::fopen(tmp.c_str(), "wb");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = (std::fflush(f) == 0) && ok;
+    ok = (std::fclose(f) == 0) && ok;
+    if (ok)
+        ok = std::rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        std::remove(tmp.c_str());
+    return ok;
+}
+
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    const auto st = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(st) && !std::filesystem::is_directory(st);
+}
