@@ -1,11 +1,13 @@
+#include "ExercisePainters.h"
 #include "Painters.h"
 
 namespace tavrio::assets {
 
 bool paintExercises(const QString& dir)
 {
-    (void)dir;
-    return true; // pictures of this area are added with its windows
+    bool ok = paintWordSearch(dir);
+    ok = paintHiddenButWhere(dir) && ok;
+    return ok;
 }
 
 } // namespace tavrio::assets

@@ -1,0 +1,126 @@
+// Pictures of "Versteckt, aber wo?": the background with the field's sandy
+// frame and the digger, the help page, and the three 26 x 26 cells: blue
+// water, a yellow cell with a red sweet (found) and a brown hole (missed).
+#include "Drawing.h"
+#include "ExercisePainters.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tavrio::assets {
+namespace {
+
+const QString kCells = QStringLiteral("Images\\Verbuddelt Aber Wo\\");
+
+bool paintWater(const QString& dir)
+{
+    QImage img = canvas(26, 26, QColor(40, 120, 220));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(190, 225, 255), 2));
+    for (int y : {8, 17}) {
+        QPainterPath wave;
+        wave.moveTo(2, y);
+        wave.cubicTo(7, y - 4, 9, y + 4, 13, y);
+        wave.cubicTo(17, y - 4, 19, y + 4, 24, y);
+        p.drawPath(wave);
+    }
+    p.setPen(QColor(20, 70, 150));
+    p.drawRect(0, 0, 25, 25);
+    p.end();
+    return saveBmp(img, dir, kCells + QStringLiteral("wasser.bmp"));
+}
+
+bool paintHit(const QString& dir)
+{
+    QImage img = canvas(26, 26, QColor(255, 220, 60));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A wrapped sweet: red body, two twisted ends.
+    p.setPen(QPen(QColor(140, 0, 0), 1));
+    p.setBrush(QColor(230, 30, 40));
+    p.drawPolygon(QPolygon({QPoint(2, 7), QPoint(8, 13), QPoint(2, 19)}));
+    p.drawPolygon(QPolygon({QPoint(24, 7), QPoint(18, 13), QPoint(24, 19)}));
+    p.drawEllipse(QRect(6, 7, 14, 12));
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(QPoint(10, 10), QPoint(13, 10));
+    p.setPen(QColor(180, 130, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 25, 25);
+    p.end();
+    return saveBmp(img, dir, kCells + QStringLiteral("Treffer.bmp"));
+}
+
+bool paintMiss(const QString& dir)
+{
+    QImage img = canvas(26, 26, QColor(150, 105, 60));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 45, 20));
+    p.drawEllipse(QRect(5, 7, 16, 12));
+    p.setPen(QPen(QColor(245, 225, 185), 2));
+    p.drawLine(QPoint(7, 5), QPoint(19, 21));
+    p.drawLine(QPoint(19, 5), QPoint(7, 21));
+    p.setPen(QColor(90, 60, 30));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 25, 25);
+    p.end();
+    return saveBmp(img, dir, kCells + QStringLiteral("Daneben.bmp"));
+}
+
+bool paintBackground(const QString& dir)
+{
+    QImage img = canvas(800, 600, QColor(170, 220, 255));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    // Sun, grass and a sandy pit around the field.
+    p.setBrush(QColor(255, 230, 80));
+    p.drawEllipse(QPoint(740, 60), 40, 40);
+    p.setBrush(QColor(120, 190, 80));
+    p.drawRect(0, 110, 800, 490);
+    p.setBrush(QColor(235, 205, 140));
+    p.drawRoundedRect(QRect(420, 116, 302, 302), 16, 16);
+    // Panel behind the word and the answer.
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawRoundedRect(QRect(28, 120, 370, 350), 14, 14);
+    // The digger "Buddelmaster 2000": body, cab, arm and bucket.
+    p.setBrush(QColor(255, 170, 0));
+    p.drawRoundedRect(QRect(460, 500, 170, 45), 8, 8);
+    p.drawRect(QRect(470, 470, 50, 34));
+    p.setBrush(QColor(180, 220, 255));
+    p.drawRect(QRect(478, 476, 34, 20));
+    p.setPen(QPen(QColor(200, 120, 0), 9, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPoint(620, 505), QPoint(690, 455));
+    p.drawLine(QPoint(690, 455), QPoint(735, 500));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 90, 90));
+    p.drawPie(QRect(718, 488, 36, 30), 180 * 16, 180 * 16);
+    p.setBrush(QColor(50, 50, 50));
+    p.drawRoundedRect(QRect(455, 540, 180, 16), 8, 8);
+    p.end();
+    return saveBmp(img, dir, QStringLiteral("BG\\Verbuddeltaberwo.bmp"));
+}
+
+} // namespace
+
+bool paintHiddenButWhere(const QString& dir)
+{
+    bool ok = paintBackground(dir);
+    ok = paintWater(dir) && ok;
+    ok = paintHit(dir) && ok;
+    ok = paintMiss(dir) && ok;
+    ok = paintHelpPicture(dir, QStringLiteral("Hilfe\\Verstecktaberwo.bmp"), QStringLiteral("Versteckt, aber wo?"),
+                          {QStringLiteral("Unter dem Wasser sind 20 Bonbons verbuddelt."),
+                           QStringLiteral("Tippe die Übersetzung des Wortes ein und klicke dann auf ein Feld."),
+                           QStringLiteral("Stimmt die Übersetzung, buddelt die Maschine dort: gelb mit Bonbon "
+                                          "heißt Treffer, braunes Loch heißt daneben."),
+                           QStringLiteral("Ist die Übersetzung falsch, streikt die Maschine und zeigt dir die "
+                                          "richtige."),
+                           QStringLiteral("Findest du alle 20 Bonbons, hast du gewonnen!")}) &&
+         ok;
+    return ok;
+}
+
+} // namespace tavrio::assets

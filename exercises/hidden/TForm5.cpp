@@ -1,0 +1,254 @@
+#include "exercises/hidden/TForm5.h"
+
+#include "engine/Random.h"
+#include "engine/Session.h"
+#include "exercises/frame/ClickablePicture.h"
+#include "exercises/frame/WordDraw.h"
+#include "ui/Assets.h"
+#include "ui/Seams.h"
+#include "ui/Text.h"
+#include "ui/Windows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tavrio::hidden;
+
+namespace {
+const QString kStart = QStringLiteral("Start");
+const QString kNext = QStringLiteral("Nächstes Wort");
+const QString kWon = QStringLiteral("GEWONNEN !!!");
+const QString kCorrect = QStringLiteral("Eingabe korrekt ... ");
+const QString kWater = QStringLiteral("wasser");
+const QString kHit = QStringLiteral("Treffer");
+const QString kMiss = QStringLiteral("Daneben");
+
+// A cell picture, or a plain coloured square when the file is missing.
+QPixmap cellPicture(const QString& name, QColor fallback)
+{
+    QPixmap pm = tavrio::loadPicture(QStringLiteral("Images\\Verbuddelt Aber Wo\\") + name + QStringLiteral(".bmp"));
+    if (pm.isNull()) {
+        pm = QPixmap(kCellPixels, kCellPixels);
+        pm.fill(fallback);
+    }
+    return pm;
+}
+} // namespace
+
+TForm5::TForm5(QWidget* parent)
+    : cExerciseWindow(parent, QStringLiteral("TForm5"), QSize(800, 600))
+{
+    setWindowTitle(QStringLiteral("Versteckt, aber wo?"));
+    addBackground(QStringLiteral("BG\\Verbuddeltaberwo.bmp"), QStringLiteral("Image122"));
+    water_ = cellPicture(kWater, QColor(60, 140, 230));
+    hit_ = cellPicture(kHit, QColor(250, 200, 0));
+    miss_ = cellPicture(kMiss, QColor(140, 90, 40));
+
+    addLabel(QStringLiteral("Versteckt, aber wo?"), QPoint(250, 20), QStringLiteral("Titel"), 34);
+    addLabel(QStringLiteral("Original eingeben :"), QPoint(40, 130), {}, 16);
+    Orginal = new QLineEdit(this);
+    Orginal->setObjectName(QStringLiteral("Orginal"));
+    Orginal->setReadOnly(true);
+    Orginal->setGeometry(40, 155, 340, 28);
+    addLabel(QStringLiteral("Übersetzung eingeben :"), QPoint(40, 200), {}, 16);
+    Uebersetzt = new QLineEdit(this);
+    Uebersetzt->setObjectName(QStringLiteral("Uebersetzt"));
+    Uebersetzt->setGeometry(40, 225, 340, 28);
+    richtiguebersetzt = addHiddenEdit(QStringLiteral("richtiguebersetzt"));
+    addLabel(QStringLiteral("dann auf ein Feld klicken,"), QPoint(40, 265), {}, 16);
+    addLabel(QStringLiteral("und ab die Post"), QPoint(40, 288), {}, 16);
+
+    Erfolg = addLabel(QStringLiteral("Erfolg deiner Buddlungen"), QPoint(40, 330), QStringLiteral("Erfolg"), 16);
+    Erfolg->setWordWrap(true);
+    Erfolg->setFixedSize(360, 60);
+    addLabel(QStringLiteral("Bonbons übrig :"), QPoint(40, 410), {}, 16);
+    uebrig = addLabel(QStringLiteral("20"), QPoint(200, 410), QStringLiteral("uebrig"), 16);
+    uebrig->setFixedWidth(60);
+    addLabel(QStringLiteral("Versuche :"), QPoint(40, 440), {}, 16);
+    Versuchetext = addLabel(QStringLiteral("0"), QPoint(200, 440), QStringLiteral("Versuchetext"), 16);
+    Versuchetext->setFixedWidth(60);
+    versuche = new cCounterField(QStringLiteral("versuche"), this);
+    versuche->hide();
+
+    // The digging machine's brand plate.
+    addLabel(QStringLiteral("Buddelmaster"), QPoint(500, 430), {}, 22);
+    int x = 520;
+    for (const char* digit : {"2", "0", "0", "0"}) {
+        addLabel(QString::fromLatin1(digit), QPoint(x, 462), {}, 22);
+        x += 24;
+    }
+    addLabel(QString(), QPoint(515, 492))->setStyleSheet(QStringLiteral("border-top: 3px solid black;"));
+
+    for (int k = 1; k <= kCells; ++k) {
+        auto* cell = new cClickablePicture(QStringLiteral("Image%1").arg(k), this);
+        const cPoint at = cDigField::cellOrigin(k);
+        cell->setGeometry(at.x, at.y, kCellPixels, kCellPixels);
+        connect(cell, &cClickablePicture::clicked, this, &TForm5::Button2Click);
+        cells_[k - 1] = cell;
+    }
+    fillWater();
+
+    Button2 = new QPushButton(QStringLiteral("Imagesclick"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->hide();
+    connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+    Button3 = new QPushButton(QStringLiteral("Start2"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->hide();
+    connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
+    Button4 = new QPushButton(QStringLiteral("Anfangen"), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    Button4->hide();
+    connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
+    addLabel(QStringLiteral("Kampf um Feld :"), QPoint(600, 80))->hide();
+    feldnummer = addLabel(QStringLiteral("0"), QPoint(700, 80), QStringLiteral("feldnummer"));
+    feldnummer->hide();
+
+    addCrib(QRect(40, 500, 100, 32), richtiguebersetzt);
+    addHelpButton(QRect(20, 555, 100, 32), QStringLiteral("Hilfe\\Verstecktaberwo.bmp"), QStringLiteral("Button5"));
+    addBackButton(QRect(680, 555, 100, 32));
+    addFileName(QPoint(250, 562));
+}
+
+void TForm5::setCell(int k, const QString& picture)
+{
+    cClickablePicture* cell = cells_[k - 1];
+    cell->setPixmap(picture == kHit ? hit_ : picture == kMiss ? miss_ : water_);
+    cell->setProperty("picture", picture);
+}
+
+void TForm5::fillWater()
+{
+    for (int k = 1; k <= kCells; ++k)
+        setCell(k, kWater);
+}
+
+void TForm5::Button2Click()
+{
+    int k = 0;
+    for (int i = 0; i < kCells; ++i) {
+        if (sender() == cells_[i])
+            k = i + 1;
+    }
+    move(k);
+}
+
+void TForm5::Button3Click()
+{
+    Randomize();
+    field_.bury();
+    Button3->hide();
+}
+
+void TForm5::Button4Click()
+{
+    uebrig->setText(QStringLiteral("20"));
+    Versuchetext->setText(QStringLiteral("-1"));
+    versuche->setValue(-1);
+    Erfolg->setText(QStringLiteral("Erfolg deiner Buddlungen"));
+    Orginal->setText(QStringLiteral("Orginal"));
+    Uebersetzt->setText(QStringLiteral("Uebersetzung"));
+    richtiguebersetzt->setText(QStringLiteral("Uebersetzung*"));
+    // The placeholder is handed in below only to start the counter at 0;
+    // it is not a word of any list and never reaches the profile.
+    question_ = Question::Placeholder;
+    fillWater();
+    Button3Click();
+    move(0);
+}
+
+void TForm5::move(int k)
+{
+    feldnummer->setText(QString::number(k));
+    if (Button2->text() == kStart)
+        fillWater();
+    else if (question_ != Question::None)
+        handIn(k);
+    Button2->setText(kNext);
+    drawNextWord();
+}
+
+void TForm5::handIn(int k)
+{
+    versuche->increment();
+    Versuchetext->setText(QString::number(versuche->value()));
+    const bool right = question_ == Question::Word && tavrio::session() &&
+                       tavrio::session()->IstDasRichtig(original_, tavrio::toAnsi(Uebersetzt->text()), expected_);
+    if (!right) {
+        if (versuche->value() != 0)
+            Erfolg->setText(QStringLiteral("Maschine funktioniert nicht! Grund falsche Eingabe \n(Richtig wäre :") +
+                            richtiguebersetzt->text() + QStringLiteral(")!"));
+        return;
+    }
+    if (versuche->value() != 0)
+        Erfolg->setText(kCorrect);
+    const DigResult dug = field_.dig(k);
+    if (dug == DigResult::Hit) {
+        const int left = uebrig->text().toInt() - 1;
+        uebrig->setText(QString::number(left));
+        if (left <= 0) {
+            win();
+            return;
+        }
+    }
+    if (dug == DigResult::Hit) {
+        Erfolg->setText(Erfolg->text() + kHit);
+        setCell(k, kHit);
+    } else if (dug == DigResult::Miss) {
+        Erfolg->setText(Erfolg->text() + QStringLiteral("daneben"));
+        setCell(k, kMiss);
+    }
+}
+
+void TForm5::win()
+{
+    uebrig->setText(QStringLiteral("20"));
+    versuche->setValue(0);
+    Versuchetext->setText(QStringLiteral("0"));
+    Button2->setText(kStart);
+    Button3Click();
+    move(0);
+    Erfolg->setText(kWon);
+    fillWater();
+    tavrio::showMessage(kWon);
+}
+
+void TForm5::drawNextWord()
+{
+    std::string original;
+    std::string translation;
+    if (tavrio::exercises::drawWord(tavrio::session(), original, translation) == tavrio::exercises::DrawResult::Drawn) {
+        question_ = Question::Word;
+        original_ = original;
+        expected_ = translation;
+        Orginal->setText(tavrio::fromAnsi(original));
+        richtiguebersetzt->setText(tavrio::fromAnsi(translation));
+    } else {
+        question_ = Question::None;
+        original_.clear();
+        expected_.clear();
+        Orginal->clear();
+        richtiguebersetzt->clear();
+        tavrio::showMessage(QStringLiteral("Es sind keine Vokabeln geladen. Bitte wähle zuerst eine Vokabelliste aus!"));
+    }
+    Uebersetzt->clear();
+    Uebersetzt->setFocus();
+}
+
+namespace tavrio {
+void openHiddenButWhere(QWidget* room)
+{
+    TForm5* w = windows().form5;
+    if (!w)
+        return;
+    if (room)
+        room->setEnabled(false);
+    w->Button4Click();
+    auto* answer = w->findChild<QLineEdit*>(QStringLiteral("Uebersetzt"));
+    answer->setText(QStringLiteral("Hier die Übersetzung eingeben!"));
+    w->openFrom(room);
+    answer->setFocus();
+    answer->selectAll();
+}
+} // namespace tavrio

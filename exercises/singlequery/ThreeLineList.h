@@ -1,0 +1,39 @@
+#pragma once
+// A three-line list file as the single query reads it: records of original,
+// translation and a flag line whose first character is a digit ("1" =
+// selected). The rest of the flag line (the phonetic transcription) is
+// ignored. Only selected entries are asked.
+#include "engine/ListFile.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrio::singlequery {
+
+enum class ListCheck {
+    Usable,          // a selected entry was found
+    NothingSelected, // the file ended without a selected entry
+    BadFormat,       // a flag line before the first selected entry is not a digit
+};
+
+class cThreeLineList {
+public:
+    explicit cThreeLineList(std::vector<cListEntry> entries);
+    static cThreeLineList parse(const std::string& bytes);
+    // nullopt when the file is missing or cannot be read.
+    static std::optional<cThreeLineList> read(const std::string& path);
+
+    // Reads records from the start up to the first selected entry.
+    ListCheck check() const;
+    // Number of selected entries; a flag that is not a digit counts as not
+    // selected.
+    int countSelected() const;
+    // The k-th selected entry, k = 1 .. countSelected().
+    std::optional<cListEntry> selected(int k) const;
+
+private:
+    std::vector<cListEntry> entries_;
+};
+
+} // namespace tavrio::singlequery
