@@ -1,11 +1,19 @@
 #include "Painters.h"
+#include "ShellScenes.h"
 
 namespace tavrio::assets {
 
 bool paintShell(const QString& dir)
 {
-    (void)dir;
-    return true; // pictures of this area are added with its windows
+    bool ok = paintEntrance(dir);
+    ok = paintHouse(dir) && ok;
+    ok = paintAttic(dir) && ok;
+    ok = paintChildrensRoom(dir) && ok;
+    ok = paintGarden(dir) && ok;
+    ok = paintStartScreen(dir) && ok;
+    ok = paintShellHelp(dir) && ok;
+    ok = writeSampleLists(dir) && ok;
+    return ok;
 }
 
 } // namespace tavrio::assets

@@ -1,0 +1,87 @@
+#include "app/Tavrio.h"
+
+#include "app/AtticWindow.h"
+#include "app/ChildrensRoomWindow.h"
+#include "app/EntranceWindow.h"
+#include "app/GardenWindow.h"
+#include "app/HouseWindow.h"
+#include "app/MemoryWindow.h"
+#include "app/WorkingDirectory.h"
+#include "engine/Random.h"
+#include "engine/Session.h"
+#include "start/StartScreen.h"
+#include "ui/HelpWindow.h"
+#include "ui/Seams.h"
+#include "ui/Windows.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <vector>
+
+namespace tavrio {
+
+namespace {
+std::vector<QWidget*>& created()
+{
+    static std::vector<QWidget*> list;
+    return list;
+}
+
+template <class W>
+W* make()
+{
+    W* w = new W;
+    created().push_back(w);
+    return w;
+}
+} // namespace
+
+void createWindows()
+{
+    cWindows& w = windows();
+    w.form1 = make<TForm1>();
+    w.formStart = make<TFormStart>();
+    w.form8 = make<TForm8>();
+    w.form9 = make<TForm9>();
+    w.form10 = make<TForm10>();
+    w.form11 = make<Tform11>();
+    w.form13 = make<TForm13>();
+    w.form15 = make<TForm15>();
+
+    w.formStart->setMainWindow(w.form1);
+    w.formStart->setHouseWindow(w.form8);
+    w.form8->setUpperWindow(w.formStart);
+    w.form9->setUpperWindow(w.form8);
+    w.form10->setUpperWindow(w.form8);
+    w.form11->setUpperWindow(w.form8);
+}
+
+void destroyWindows()
+{
+    auto& list = created();
+    while (!list.empty()) {
+        delete list.back();
+        list.pop_back();
+    }
+    windows() = cWindows{};
+}
+
+int run(int argc, char** argv)
+{
+    Randomize();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrio"));
+    QApplication::setOrganizationName(QStringLiteral("Quendel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));
+    chooseWorkingDirectory(QApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    installQtSeams();
+    createWindows();
+    windows().form1->show();
+    const int rc = app.exec();
+    setSession(nullptr);
+    destroyWindows();
+    return rc;
+}
+
+} // namespace tavrio

@@ -1,0 +1,24 @@
+#pragma once
+// The program reads its pictures ("BG", "Hilfe", "Images", "Sound") and
+// keeps profiles, lists and "config.ini" in the current directory. Started
+// elsewhere (a desktop menu, a home directory), it moves to its per-user
+// data directory, filled at first start from the generated runtime files.
+#include <QString>
+#include <QStringList>
+
+namespace tavrio {
+
+// Directories that may hold the generated runtime files, best first: the
+// TAVRIO_RUNTIME_DIR environment variable, "runtime" beside the program,
+// "../runtime", "../share/tavrio", and the build tree's runtime directory.
+QStringList runtimeCandidates(const QString& programDir);
+// The first candidate that holds a BG folder, or an empty string.
+QString findRuntimeDirectory(const QString& programDir);
+// Copies every file of `from` that `to` lacks (sub-folders included);
+// existing files are never overwritten. False when a copy failed.
+bool populateDirectory(const QString& from, const QString& to);
+// Keeps the current directory when it has a BG folder; otherwise switches
+// to `dataDir` (made and populated as needed). Returns the directory in use.
+QString chooseWorkingDirectory(const QString& programDir, const QString& dataDir);
+
+} // namespace tavrio

@@ -1,0 +1,58 @@
+#pragma once
+// Cartoon pieces for the entrance, house and room pictures: people, doors,
+// windows, garden things, the help and back buttons, and the lit picture
+// of a hot spot cut from its scene.
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class QPainter;
+
+namespace tavrio::assets {
+
+struct cPersonLook {
+    QColor skin{255, 214, 178};
+    QColor hair{110, 70, 30};
+    QColor shirt{80, 140, 220};
+    QColor trousers{60, 70, 110};
+    enum Hair { Short, Bun, Cap, Curly } hairStyle = Short;
+    bool glasses = false;
+    bool moustache = false;
+};
+
+// A friendly person standing on `feet` (bottom centre), `height` pixels tall.
+void drawPerson(QPainter& p, QPointF feet, qreal height, const cPersonLook& look);
+// A smiling face in `box` (used for people and characters).
+void drawFace(QPainter& p, const QRectF& box, const cPersonLook& look);
+// A door with a round window and a sign above it.
+void drawDoor(QPainter& p, const QRect& box, QColor colour, const QString& sign);
+void drawWindow(QPainter& p, const QRect& box, QColor sky = QColor(170, 220, 255));
+void drawCloud(QPainter& p, QPointF centre, qreal size);
+void drawSun(QPainter& p, QPointF centre, qreal radius);
+void drawTree(QPainter& p, QPointF foot, qreal height);
+void drawFlower(QPainter& p, QPointF foot, QColor petals);
+// Vertical gradient from top colour to bottom colour.
+void fillGradient(QPainter& p, const QRect& box, QColor top, QColor bottom);
+// Wooden planks of a floor or wall.
+void drawPlanks(QPainter& p, const QRect& box, QColor wood, bool vertical);
+
+// The round "?" button and the green back arrow of the menu windows.
+void drawHelpIcon(QPainter& p, const QRect& box);
+void drawBackArrow(QPainter& p, const QRect& box);
+// A small hint sign with the name of the place or game.
+void drawSign(QPainter& p, const QRect& box, const QString& text);
+
+// The lit picture of the area `r` of `scene`: brighter, with a golden rim.
+QImage litCut(const QImage& scene, const QRect& r);
+
+struct cHotSpotArt {
+    const char* name;
+    QRect rect;
+};
+// Saves "BG\\<scene>.bmp" and the lit picture of every hot spot.
+bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots);
+
+} // namespace tavrio::assets
