@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcpp-httplib-dev libsqlite3-dev
+  libcpp-httplib-dev libsqlite3-dev wrk
   fonts-dejavu-core xvfb xauth
 )
 missing=()

@@ -2,6 +2,8 @@
 
 #include <httplib.h>
 
+#include <sys/socket.h>
+
 #include <cstdio>
 
 namespace tavrio::server {
@@ -47,6 +49,10 @@ cExchangeHttpServer::cExchangeHttpServer(cExchangeService& service, std::size_t 
   http_->set_read_timeout(20);
   http_->set_write_timeout(20);
   http_->set_tcp_nodelay(true);
+  http_->set_socket_options([this](socket_t sock) {
+    httplib::default_socket_options(sock);
+    if (binding_) listenSocket_ = sock;
+  });
   if (logRequests) {
     http_->set_logger([](const httplib::Request& req, const httplib::Response& res) {
       std::fprintf(stderr, "%s %s -> %d (%zu bytes)\n", req.method.c_str(), req.target.c_str(),
@@ -108,8 +114,14 @@ cExchangeHttpServer::cExchangeHttpServer(cExchangeService& service, std::size_t 
 cExchangeHttpServer::~cExchangeHttpServer() = default;
 
 int cExchangeHttpServer::bind(const std::string& host, int port) {
-  if (port == 0) return http_->bind_to_any_port(host);
-  return http_->bind_to_port(host, port) ? port : -1;
+  binding_ = true;
+  int bound = port == 0 ? http_->bind_to_any_port(host) : (http_->bind_to_port(host, port) ? port : -1);
+  binding_ = false;
+  // httplib listens with a backlog of 5, so a burst of new connections
+  // (every upload opens one) overflows it and waits for the 1 s SYN retry.
+  // Listening again on the bound socket raises the backlog.
+  if (bound > 0 && listenSocket_ >= 0) ::listen(listenSocket_, SOMAXCONN);
+  return bound;
 }
 
 bool cExchangeHttpServer::run() { return http_->listen_after_bind(); }

@@ -28,6 +28,8 @@ class cExchangeHttpServer {
  private:
   cExchangeService& service_;
   std::unique_ptr<httplib::Server> http_;
+  int listenSocket_ = -1;   // seen while binding
+  bool binding_ = false;
 };
 
 }  // namespace tavrio::server

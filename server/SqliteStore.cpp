@@ -264,6 +264,7 @@ void cSqliteStore::storeList(const cNewList& list) {
   auto c = lease();
   const std::string folded = foldedIndex(list);
   const int words = countPairs(list.content);
+  std::lock_guard writing(writeMutex_);
   c->run(kBegin);
   try {
     sqlite3_stmt* s = c->stmt(kChapterByFile);
@@ -318,6 +319,7 @@ void cSqliteStore::storeList(const cNewList& list) {
 
 void cSqliteStore::addChange(const cChange& change) {
   auto c = lease();
+  std::lock_guard writing(writeMutex_);
   sqlite3_stmt* s = c->stmt(kInsertChange);
   c->bindInt(s, 1, change.version);
   c->bindBlob(s, 2, change.text);

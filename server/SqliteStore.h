@@ -45,6 +45,9 @@ class cSqliteStore final : public cExchangeStore {
   std::vector<std::unique_ptr<cConnection>> idle_;
   std::mutex mutex_;
   std::condition_variable available_;
+  // Writers queue here instead of in SQLite's busy handler, whose sleeps
+  // grow long under contention; readers never wait for it (WAL).
+  std::mutex writeMutex_;
 };
 
 }  // namespace tavrio::server

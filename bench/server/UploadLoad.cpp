@@ -1,0 +1,185 @@
+// Upload load: N uploads from C concurrent clients, then every list is
+// downloaded and compared byte for byte, and the store is checked to hold
+// each exactly once. Runs its own server on a free loopback port with a
+// fresh database, or targets a running one with --host/--port.
+//
+//   tavrio_upload_load [--uploads 200] [--clients 20] [--host H --port P]
+#include <httplib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <mutex>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "server/DemoCatalogue.h"
+#include "server/HttpServer.h"
+#include "server/SqliteStore.h"
+
+namespace {
+
+using namespace tavrio::server;
+using Clock = std::chrono::steady_clock;
+
+const std::string kBoundary = "---------------------------24464570528145";
+
+std::string uploadBody(const std::string& wish, const std::string& file) {
+  const std::string d = "--" + kBoundary;
+  return d + "\r\nContent-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n" + d +
+         "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\n" + wish + "\r\n" + d +
+         "\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"pelikor.txt\"\r\n"
+         "Content-Type: application/rdf+xml\r\n\r\n" + file + "\r\n" + d + "--\r\n";
+}
+
+// A list of 30 to 80 pairs, different for every upload, with umlaut bytes.
+std::string listFor(int n, std::mt19937& rng) {
+  std::string file;
+  int pairs = 30 + static_cast<int>(rng() % 51);
+  for (int i = 0; i < pairs; ++i) {
+    file += "word" + std::to_string(n) + "_" + std::to_string(i) + "\r\n";
+    file += "W\xF6rt" "chen " + std::to_string(rng()) + " \xE4\xFC\xDF\r\n1\r\n\r\n";
+  }
+  return file;
+}
+
+std::string leaf(const std::string& body, const std::string& name, std::size_t from = 0) {
+  const std::string open = "<" + name + ">", close = "</" + name + ">";
+  std::size_t a = body.find(open, from);
+  if (a == std::string::npos) return {};
+  a += open.size();
+  std::size_t b = body.find(close, a);
+  return b == std::string::npos ? std::string() : body.substr(a, b - a);
+}
+
+std::string encodePath(const std::string& name) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : name) {
+    if (std::isalnum(c) || c == '-' || c == '.' || c == '_') out += static_cast<char>(c);
+    else { out += '%'; out += hex[c >> 4]; out += hex[c & 15]; }
+  }
+  return out;
+}
+
+double percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[std::min(v.size() - 1, static_cast<std::size_t>(p * (v.size() - 1) + 0.5))];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int uploads = 200, clients = 20, port = 0;
+  std::string host = "127.0.0.1";
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string a = argv[i];
+    if (a == "--uploads") uploads = std::stoi(argv[i + 1]);
+    else if (a == "--clients") clients = std::stoi(argv[i + 1]);
+    else if (a == "--host") host = argv[i + 1];
+    else if (a == "--port") port = std::stoi(argv[i + 1]);
+  }
+  clients = std::max(1, std::min(clients, uploads));
+
+  // Own server unless one was named.
+  std::filesystem::path dir;
+  std::unique_ptr<cSqliteStore> store;
+  std::unique_ptr<cExchangeService> service;
+  std::unique_ptr<cExchangeHttpServer> http;
+  std::thread serverThread;
+  if (port == 0) {
+    dir = std::filesystem::temp_directory_path() / ("tavrio-upload-load-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    store = std::make_unique<cSqliteStore>((dir / "exchange.sqlite").string(), 64);
+    seedDemoCatalogue(*store);
+    service = std::make_unique<cExchangeService>(*store, cServiceSettings{});
+    http = std::make_unique<cExchangeHttpServer>(*service, 64, false);
+    port = http->bind(host, 0);
+    if (port < 0) { std::fprintf(stderr, "cannot bind\n"); return 1; }
+    serverThread = std::thread([&] { http->run(); });
+  }
+
+  const std::string book = "Lasttest " + std::to_string(std::random_device{}() % 1000000);
+  std::vector<std::string> names(uploads), contents(uploads);
+  std::mt19937 rng(42);
+  for (int n = 0; n < uploads; ++n) {
+    names[n] = book + " - Liste " + std::to_string(n) + ".vok";
+    contents[n] = listFor(n, rng);
+  }
+
+  std::vector<double> latencies;
+  std::mutex latencyMutex;
+  std::atomic<int> next{0}, ok{0}, failed{0};
+  auto start = Clock::now();
+  std::vector<std::thread> workers;
+  for (int c = 0; c < clients; ++c) {
+    workers.emplace_back([&] {
+      httplib::Client cli(host, port);
+      cli.set_read_timeout(20);
+      for (int n; (n = next++) < uploads;) {
+        auto t0 = Clock::now();
+        auto res = cli.Post("/Kavnet/Tavrio/Network/uploadfile.php", uploadBody(names[n], contents[n]),
+                            ("multipart/form-data; boundary=" + kBoundary).c_str());
+        double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+        bool good = res && res->status == 200 && leaf(res->body, "result") == "successful" &&
+                    leaf(res->body, "filename") == names[n];
+        (good ? ok : failed)++;
+        if (getenv("LOAD_DEBUG") && ms > 100) std::fprintf(stderr, "slow upload %d: %.1f ms\n", n, ms);
+        std::lock_guard lock(latencyMutex);
+        latencies.push_back(ms);
+      }
+    });
+  }
+  for (auto& w : workers) w.join();
+  double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+
+  // Every list back, byte for byte.
+  httplib::Client cli(host, port);
+  int identical = 0;
+  for (int n = 0; n < uploads; ++n) {
+    auto res = cli.Get("/Kavnet/Tavrio/Network/VokDateien/" + encodePath(names[n]));
+    if (res && res->status == 200 && res->body == contents[n]) ++identical;
+  }
+
+  // Exactly once: the book's chapter list holds each name one time.
+  int stored = 0;
+  std::set<std::string> titles;
+  if (auto books = cli.Get("/tavrio_webinterface.php?GIVEME=BUECHER")) {
+    std::string id;
+    for (std::size_t pos = 0; (pos = books->body.find("<buch>", pos)) != std::string::npos; ++pos)
+      if (leaf(books->body, "titel", pos) == book) id = leaf(books->body, "id", pos);
+    if (auto chapters = cli.Get("/tavrio_webinterface.php?GIVEME=KAPITEL&BUCH=" + id)) {
+      for (std::size_t pos = 0; (pos = chapters->body.find("<kapitel>", pos)) != std::string::npos; ++pos) {
+        ++stored;
+        titles.insert(leaf(chapters->body, "titel", pos));
+      }
+    }
+  }
+
+  std::printf("uploads: %d from %d clients in %.2f s (%.0f uploads/s)\n", uploads, clients, seconds,
+              uploads / seconds);
+  std::printf("upload latency ms: p50 %.1f  p99 %.1f  max %.1f\n", percentile(latencies, 0.5),
+              percentile(latencies, 0.99), percentile(latencies, 1.0));
+  std::printf("successful: %d  failed: %d\n", ok.load(), failed.load());
+  std::printf("downloaded byte-identical: %d of %d\n", identical, uploads);
+  std::printf("stored chapters: %d (distinct %zu)\n", stored, titles.size());
+
+  if (http) {
+    http->stop();
+    serverThread.join();
+    http.reset();
+    service.reset();
+    store.reset();
+    std::filesystem::remove_all(dir);
+  }
+  bool pass = ok == uploads && identical == uploads && stored == uploads &&
+              titles.size() == static_cast<std::size_t>(uploads);
+  std::printf("%s\n", pass ? "PASS" : "FAIL");
+  return pass ? 0 : 1;
+}

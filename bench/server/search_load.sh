@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Search load: starts tavrio-exchange on a free loopback port with a fresh
+# demo database and drives GIVEME=SUCHE with wrk at 32 connections.
+# Usage: bench/server/search_load.sh [path/to/tavrio-exchange] [seconds]
+# Fails unless >= 2000 requests/s, p99 <= 50 ms and no errors.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+bin=${1:-}
+if [ -z "$bin" ]; then
+  bin=$(find "$top"/build* -type f -name tavrio-exchange -perm -u+x 2>/dev/null | head -n 1)
+fi
+seconds=${2:-10}
+[ -x "$bin" ] || { echo "tavrio-exchange not found; build it first"; exit 1; }
+command -v wrk >/dev/null || { echo "wrk missing: scripts/install-deps.sh installs it"; exit 1; }
+
+data=$(mktemp -d)
+log="$data/server.log"
+"$bin" --port 0 --data "$data" >"$log" 2>&1 &
+server=$!
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$data"' EXIT
+
+port=""
+for _ in $(seq 100); do
+  port=$(sed -n 's/.*listening on http:\/\/127\.0\.0\.1:\([0-9]*\).*/\1/p' "$log")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+[ -n "$port" ] || { cat "$log"; exit 1; }
+
+url="http://127.0.0.1:$port/tavrio_webinterface.php?GIVEME=SUCHE&WONACH=Unit"
+out=$(wrk -t2 -c32 -d"${seconds}s" --latency "$url")
+echo "$out"
+
+rps=$(echo "$out" | awk '/^Requests\/sec:/ {print $2}')
+p99=$(echo "$out" | awk '$1 == "99%" {print $2}')
+p99ms=$(echo "$p99" | awk '/us$/ {sub("us",""); print $1/1000; next} /ms$/ {sub("ms",""); print $1; next} /s$/ {sub("s",""); print $1*1000}')
+errors=$(echo "$out" | grep -cE 'Socket errors|Non-2xx' || true)
+
+echo "requests/s: $rps  p99: ${p99ms} ms  error lines: $errors"
+awk -v r="$rps" -v p="$p99ms" -v e="$errors" 'BEGIN { exit !(r >= 2000 && p <= 50 && e == 0) }' \
+  && echo PASS || { echo FAIL; exit 1; }
