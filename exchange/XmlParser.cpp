@@ -10,6 +10,7 @@ void cXMLparser::Parse(std::string_view text)
     values_.clear();
     first_.clear();
     paths_.clear();
+    counts_.clear();
     ParseElements(text, std::string(), 0);
 }
 
@@ -46,7 +47,7 @@ bool cXMLparser::KeyExists(const std::string& key, int index) const
 
 int cXMLparser::CountOf(const std::string& key) const
 {
-    int n = 0;
+    int& n = counts_[key];
     while (KeyExists(key, n))
         ++n;
     return n;

@@ -44,4 +44,7 @@ private:
     // key plus each of its prefixes that ends before a ".".
     std::unordered_map<std::string, std::size_t> first_;
     std::unordered_set<std::string> paths_;
+    // CountOf results so far; the table only grows, so a count never shrinks
+    // until the next Parse.
+    mutable std::unordered_map<std::string, int> counts_;
 };

@@ -79,6 +79,7 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(L::resultGrid);
     StringGrid2->horizontalHeader()->hide();
+    StringGrid2->horizontalHeader()->setMinimumSectionSize(0);
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,0 +1,361 @@
+// The start screen's exchange pages on stand-in containers, with a fake
+// transport for the clients and scripted seams for what the learner sees.
+#include "FakeTransport.h"
+#include "ScriptedSeams.h"
+#include "exchange/WebFileInterface.h"
+#include "exchange/WebInterface.h"
+#include "start/ExchangePage.h"
+#include "start/ExchangePages.h"
+#include "start/TextPage.h"
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+using tavrio::exchange::test::FakeHttp;
+using tavrio::exchange::test::FakeSocket;
+
+namespace {
+
+std::string searchAnswer(const QStringList& chapters, const std::string& word = "Unit")
+{
+    std::string a = "<titel>SUCHE</titel><suchwort>" + word + "</suchwort>";
+    int id = 10;
+    for (const QString& c : chapters)
+        a += "<kapitel><buch>Englisch 5</buch><titel>" + tavrio::toAnsi(c) + "</titel><woerter>31</woerter>"
+             "<autor>Tavrio</autor><buchid>3</buchid><id>" + std::to_string(id++) + "</id></kapitel>";
+    return a;
+}
+
+} // namespace
+
+class ExchangePagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlsStartAsDescribed();
+    void searchSendsTypedTextAndEmptiesEdit();
+    void resultGridRowsAndColumns();
+    void nothingFound();
+    void gridClicks_data();
+    void gridClicks();
+    void confirmedInstallDownloadsAndReports();
+    void hiddenDownloadTakesFirstRowWithoutAsking();
+    void transferReports_data();
+    void transferReports();
+    void uploadPicksAListAndShowsBusy();
+    void versionMessageOnlyWhenOutdated();
+    void hiddenBookAndChapterLists();
+    void navigationAndMail();
+    void enteringThePageLoadsItsBackground();
+
+private:
+    template <class W> W* on4(const char* name) { return tab4->findChild<W*>(QString::fromLatin1(name)); }
+    void clickCell(int row, int column);
+
+    tavrio::test::ScriptedSeams seams;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<FakeHttp> queryHttp, fileHttp;
+    std::unique_ptr<FakeSocket> socket;
+    std::unique_ptr<cWebinterface> web;
+    std::unique_ptr<cWebFileInterface> files;
+    std::unique_ptr<QWidget> tab2, tab4, tab5;
+    cExchangePages pages;
+    QList<int> shown;
+};
+
+void ExchangePagesTest::init()
+{
+    seams.clear();
+    seams.install();
+    dir = std::make_unique<QTemporaryDir>();
+    queryHttp = std::make_unique<FakeHttp>();
+    fileHttp = std::make_unique<FakeHttp>();
+    socket = std::make_unique<FakeSocket>();
+    web = std::make_unique<cWebinterface>(*queryHttp, "http://127.0.0.1:8517");
+    files = std::make_unique<cWebFileInterface>(*fileHttp, *socket, "http://127.0.0.1:8517",
+                                                QFile::encodeName(dir->path()).toStdString());
+    for (auto* tab : {&tab2, &tab4, &tab5}) {
+        *tab = std::make_unique<QWidget>();
+        (*tab)->resize(800, 600);
+    }
+    shown.clear();
+    pages = installExchangePages(tab2.get(), tab4.get(), tab5.get(), *web, *files,
+                                 [this](int page) { shown << page; }, QStringLiteral("boerse@tavrio.example"));
+    tab4->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tab4.get()));
+}
+
+void ExchangePagesTest::cleanup()
+{
+    // Lists named in 8-bit bytes are not names QDir can remove.
+    std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
+    tab2.reset();
+    tab4.reset();
+    tab5.reset();
+    files.reset();
+    web.reset();
+}
+
+void ExchangePagesTest::clickCell(int row, int column)
+{
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QVERIFY2(cell.isValid(), "cell is on screen");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void ExchangePagesTest::controlsStartAsDescribed()
+{
+    QCOMPARE(on4<QLineEdit>("searchforwhat")->text(), QStringLiteral("searchforwhat"));
+    QCOMPARE(on4<QPushButton>("Button19")->text(), QStringLiteral("Suchen"));
+    auto* label = on4<QLabel>("searchresultfor");
+    QCOMPARE(label->text(), QStringLiteral("searchresultfor"));
+    QCOMPARE(label->font().family(), QStringLiteral("Comic Sans MS"));
+    QCOMPARE(label->font().pixelSize(), 19);
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    QCOMPARE(grid->rowCount(), 1);
+    QVERIFY(on4<QLabel>("Image4") && on4<QLabel>("Label12") && on4<QLabel>("Image6"));
+    for (const char* hidden : {"Buecher", "BuecherIDs", "kapitel", "KapitelIDs", "Button18", "getkapitelbutton",
+                               "CheckForUpdatesButton", "SelbstHinzu", "downloadone", "TransferLaeuft"}) {
+        auto* w = on4<QWidget>(hidden);
+        QVERIFY2(w, hidden);
+        QVERIFY2(!w->isVisible(), hidden);
+    }
+    QVERIFY(on4<QPushButton>("Hochladen")->isVisible());
+    QCOMPARE(on4<QPushButton>("Button18")->text(), QStringLiteral("B\u00fccherauswahl"));
+    QCOMPARE(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QStringLiteral("Memo2"));
+    auto* internet = tab2->findChild<QPushButton*>("Button20");
+    QVERIFY(internet);
+    QCOMPARE(internet->text(), QStringLiteral("Aus dem Internet laden"));
+}
+
+void ExchangePagesTest::searchSendsTypedTextAndEmptiesEdit()
+{
+    auto* edit = on4<QLineEdit>("searchforwhat");
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("Unit 1 "));
+    edit->insert(QStringLiteral("\u00fc"));
+    QTest::mouseClick(on4<QPushButton>("Button19"), Qt::LeftButton);
+    QCOMPARE(queryHttp->urls.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(queryHttp->urls.back()),
+             QStringLiteral("http://127.0.0.1:8517/tavrio_webinterface.php?GIVEME=SUCHE&WONACH=Unit%201%20%FC"));
+    QVERIFY(edit->text().isEmpty());
+}
+
+void ExchangePagesTest::resultGridRowsAndColumns()
+{
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    web->HandleAnswer(searchAnswer({"Unit 1", "Unit 2", "Unit 3"}));
+    QCOMPARE(on4<QLabel>("searchresultfor")->text(), QStringLiteral("Suchergebnis f\u00fcr : \"Unit\""));
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(grid->columnCount(), 7);
+    const QStringList header = {"Buch", "Kapitel", "", "Hinzugef\u00fcgt von", "", "", ""};
+    const int widths[7] = {120, 215, 20, 100, 0, 0, 75};
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(grid->item(0, c)->text(), header[c]);
+        QCOMPARE(grid->columnWidth(c), widths[c]);
+    }
+    const QStringList row3 = {"Englisch 5", "Unit 3", "31", "Tavrio", "3", "12", "Installieren"};
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(grid->item(3, c)->text(), row3[c]);
+
+    web->HandleAnswer(searchAnswer({"Unit 9"}));
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("Unit 9"));
+}
+
+void ExchangePagesTest::nothingFound()
+{
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    web->HandleAnswer(searchAnswer({"Unit 1", "Unit 2"}));
+    web->HandleAnswer(searchAnswer({}, "Zebra"));
+    QCOMPARE(on4<QLabel>("searchresultfor")->text(), QStringLiteral("Suchergebnis f\u00fcr : \"Zebra\""));
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->columnCount(), 1);
+    QCOMPARE(grid->columnWidth(0), 662);
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Nichts passendes gefunden."));
+    clickCell(0, 0);
+    QVERIFY(seams.questions.isEmpty());
+}
+
+void ExchangePagesTest::gridClicks_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("header Buch") << 0 << 0 << false;
+    QTest::newRow("header of install column") << 0 << 6 << false;
+    QTest::newRow("book name") << 1 << 0 << false;
+    QTest::newRow("word count") << 2 << 2 << false;
+    QTest::newRow("install of row 2") << 2 << 6 << true;
+}
+
+void ExchangePagesTest::gridClicks()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, asks);
+    web->HandleAnswer(searchAnswer({"Unit 1", "Unit 2"}));
+    clickCell(row, column);
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    QVERIFY(grid->selectedItems().isEmpty());
+    if (!asks) {
+        QVERIFY(seams.questions.isEmpty());
+        return;
+    }
+    QCOMPARE(seams.questions,
+             QStringList{QStringLiteral("Die Vokabeldatei \"Englisch 5 - Unit 2.vok\" wirklich runterladen?")});
+    QVERIFY2(fileHttp->urls.empty(), "answered No: nothing is downloaded");
+}
+
+void ExchangePagesTest::confirmedInstallDownloadsAndReports()
+{
+    web->HandleAnswer(searchAnswer({"Unit 1", "Unit \u00c4"}));
+    seams.answers << true;
+    clickCell(2, 6);
+    QCOMPARE(fileHttp->urls.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(fileHttp->urls[0]),
+             QStringLiteral("http://127.0.0.1:8517/Kavnet/Tavrio/Network/VokDateien/Englisch%205%20-%20Unit%20%C4.vok"));
+    QVERIFY(on4<QLabel>("TransferLaeuft")->isVisible());
+    fileHttp->answer(200, "Haus\r\nhouse\r\n\r\n\r\n");
+    QVERIFY(!on4<QLabel>("TransferLaeuft")->isVisible());
+    const QString line = QStringLiteral("Englisch 5 - Unit \u00c4.vok erfolgreich runtergeladen");
+    QCOMPARE(seams.messages, QStringList{line});
+    QVERIFY(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText().endsWith(line));
+    const std::string saved = QFile::encodeName(dir->path()).toStdString() + "/Englisch 5 - Unit \xC4.vok";
+    QVERIFY2(std::filesystem::exists(saved), "the list lands in the working directory under its exchange name");
+}
+
+void ExchangePagesTest::hiddenDownloadTakesFirstRowWithoutAsking()
+{
+    web->HandleAnswer(searchAnswer({"Unit 7", "Unit 8"}));
+    on4<QPushButton>("downloadone")->click();
+    QVERIFY(seams.questions.isEmpty());
+    QCOMPARE(fileHttp->urls.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(fileHttp->urls[0]).endsWith(QStringLiteral("/Englisch%205%20-%20Unit%207.vok")));
+}
+
+void ExchangePagesTest::transferReports_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("messageBox");
+    QTest::newRow("upload ok") << 0 << QStringLiteral("x.vok erfolgreich hochgeladen") << false;
+    QTest::newRow("upload failed") << 1 << QStringLiteral("x.vok hochzuladen fehlgeschlagen") << true;
+    QTest::newRow("download ok") << 2 << QStringLiteral("x.vok erfolgreich runtergeladen") << true;
+    QTest::newRow("download failed") << 3 << QStringLiteral("x.vok runterzuladen fehlgeschlagen") << true;
+}
+
+void ExchangePagesTest::transferReports()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, line);
+    QFETCH(bool, messageBox);
+    const std::function<void(const std::string&)>* reportSlots[] = {&files->OnUploadSuccess, &files->OnUploadFailure,
+                                                             &files->OnDownloadSuccess, &files->OnDownloadFailure};
+    (*reportSlots[kind])("x.vok");
+    QCOMPARE(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QStringLiteral("Memo2\n") + line);
+    QCOMPARE(seams.messages, messageBox ? QStringList{line} : QStringList{});
+}
+
+void ExchangePagesTest::uploadPicksAListAndShowsBusy()
+{
+    auto* upload = on4<QPushButton>("Hochladen");
+    QTest::mouseClick(upload, Qt::LeftButton); // cancelled dialog
+    QVERIFY(socket->pending.empty());
+
+    const QString path = dir->filePath(QStringLiteral("Meine \u00dcbung.vok"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Haus\r\nhouse\r\n\r\n\r\n");
+    f.close();
+    seams.fileAnswers << path;
+    QTest::mouseClick(upload, Qt::LeftButton);
+    QCOMPARE(socket->pending.size(), std::size_t(1));
+    const std::string& request = socket->pending[0].request;
+    QVERIFY(request.find("name=\"Wunschname\"\r\n\r\nMeine \xDC" "bung.vok\r\n") != std::string::npos);
+    QVERIFY(request.find("Haus\r\nhouse\r\n\r\n\r\n\r\n") != std::string::npos);
+    QVERIFY(on4<QLabel>("TransferLaeuft")->isVisible());
+    socket->reply("HTTP/1.1 200 OK\r\n\r\n<upload><result>successful</result><filename>Meine \xDC" "bung.vok</filename></upload>");
+    QVERIFY(!on4<QLabel>("TransferLaeuft")->isVisible());
+    QVERIFY(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText().endsWith(
+        QStringLiteral("Meine \u00dcbung.vok erfolgreich hochgeladen")));
+    QVERIFY(seams.messages.isEmpty());
+}
+
+void ExchangePagesTest::versionMessageOnlyWhenOutdated()
+{
+    web->HandleAnswer("<titel>VERSION</titel><aktualitaet>aktuell</aktualitaet><updateurl>u</updateurl>"
+                      "<eintrag><inhalt>a</inhalt><zeitpunkt>1</zeitpunkt></eintrag>"
+                      "<eintrag><inhalt>b</inhalt><zeitpunkt>2</zeitpunkt></eintrag>");
+    QVERIFY(seams.messages.isEmpty());
+    web->HandleAnswer("<titel>VERSION</titel><aktualitaet>alt</aktualitaet><updateurl>http://neu</updateurl>");
+    QCOMPARE(seams.messages.size(), 1);
+    QCOMPARE(seams.messages[0].split(QStringLiteral("\r\n")),
+             (QStringList{"Deine Version ist nicht mehr auf dem neusten Stand!",
+                          "Besuche http://neu um Deine Version zu aktualisieren.", "",
+                          "Folgende wichtige \u00c4nderungen wurden seit Deiner Version gemacht :", ""}));
+    on4<QPushButton>("CheckForUpdatesButton")->click();
+    QCOMPARE(QString::fromStdString(queryHttp->urls.back()),
+             QStringLiteral("http://127.0.0.1:8517/tavrio_webinterface.php?GIVEME=VERSION&MEINEVERSION=2"));
+}
+
+void ExchangePagesTest::hiddenBookAndChapterLists()
+{
+    on4<QPushButton>("Button18")->click();
+    on4<QPushButton>("getkapitelbutton")->click();
+    QCOMPARE(queryHttp->urls.size(), std::size_t(2));
+    web->HandleAnswer("<titel>BUECHER</titel><buch><id>3</id><titel>Band 1</titel></buch>"
+                      "<buch><id>x</id><titel>Band 2</titel></buch>");
+    auto* books = on4<QComboBox>("Buecher");
+    QCOMPARE(books->count(), 2);
+    QCOMPARE(books->currentIndex(), 0);
+    QCOMPARE(books->itemText(1), QStringLiteral("Band 2"));
+    QCOMPARE(on4<QListWidget>("BuecherIDs")->item(1)->text(), QStringLiteral("0"));
+    web->HandleAnswer("<titel>KAPITEL</titel><kapitel><id>5</id><titel>Unit 1</titel></kapitel>");
+    QCOMPARE(on4<QComboBox>("kapitel")->currentText(), QStringLiteral("Unit 1"));
+    QCOMPARE(on4<QListWidget>("KapitelIDs")->count(), 1);
+}
+
+void ExchangePagesTest::navigationAndMail()
+{
+    QTest::mouseClick(on4<QLabel>("Image4"), Qt::LeftButton);
+    QTest::mouseClick(tab2->findChild<QPushButton*>("Button20"), Qt::LeftButton);
+    tab5->show();
+    QTest::mouseClick(tab5->findChild<QLabel*>("Image5"), Qt::LeftButton);
+    QCOMPARE(shown, (QList<int>{1, 4, 4}));
+    QTest::mouseClick(on4<QLabel>("Label12"), Qt::LeftButton);
+    on4<QPushButton>("SelbstHinzu")->click();
+    QCOMPARE(seams.mails, (QStringList{"boerse@tavrio.example", "boerse@tavrio.example"}));
+}
+
+void ExchangePagesTest::enteringThePageLoadsItsBackground()
+{
+    const QByteArray runtime = qgetenv("TAVRIO_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        QSKIP("no generated runtime directory");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QString::fromLocal8Bit(runtime));
+    pages.exchange->PageEntered();
+    QDir::setCurrent(before);
+    auto* background = on4<QLabel>("Image6");
+    QCOMPARE(background->pixmap().size(), QSize(800, 600));
+    pages.exchange->ReleaseBackground();
+    QVERIFY(background->pixmap().isNull());
+}
+
+QTEST_MAIN(ExchangePagesTest)
+#include "ExchangePagesTest.moc"
