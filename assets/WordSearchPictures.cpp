@@ -42,10 +42,10 @@ bool paintBackground(const QString& dir)
     // Panels behind the instructions, the grid and the hints.
     p.setBrush(QColor(255, 255, 255, 220));
     p.setPen(QPen(QColor(120, 170, 90), 3));
-    p.drawRoundedRect(QRect(18, 105, 220, 380), 14, 14);
-    p.drawRoundedRect(QRect(580, 130, 200, 310), 14, 14);
+    p.drawRoundedRect(QRect(14, 105, 228, 380), 14, 14);
+    p.drawRoundedRect(QRect(582, 130, 206, 310), 14, 14);
     p.setPen(QPen(QColor(60, 90, 160), 5));
-    p.drawRoundedRect(QRect(242, 112, 316, 316), 8, 8);
+    p.drawRoundedRect(QRect(245, 115, 330, 330), 8, 8);
     // A magnifying glass beside the title.
     p.setPen(QPen(QColor(90, 60, 30), 8));
     p.drawLine(QPoint(700, 80), QPoint(735, 110));

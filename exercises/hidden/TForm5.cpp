@@ -41,9 +41,6 @@ TForm5::TForm5(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Versteckt, aber wo?"));
     addBackground(QStringLiteral("BG\\Verbuddeltaberwo.bmp"), QStringLiteral("Image122"));
-    water_ = cellPicture(kWater, QColor(60, 140, 230));
-    hit_ = cellPicture(kHit, QColor(250, 200, 0));
-    miss_ = cellPicture(kMiss, QColor(140, 90, 40));
 
     addLabel(QStringLiteral("Versteckt, aber wo?"), QPoint(250, 20), QStringLiteral("Titel"), 34);
     addLabel(QStringLiteral("Original eingeben :"), QPoint(40, 130), {}, 16);
@@ -78,7 +75,9 @@ TForm5::TForm5(QWidget* parent)
         addLabel(QString::fromLatin1(digit), QPoint(x, 462), {}, 22);
         x += 24;
     }
-    addLabel(QString(), QPoint(515, 492))->setStyleSheet(QStringLiteral("border-top: 3px solid black;"));
+    QLabel* underline = addLabel(QString(), QPoint(515, 494));
+    underline->setFixedSize(100, 3);
+    underline->setStyleSheet(QStringLiteral("background: black;"));
 
     for (int k = 1; k <= kCells; ++k) {
         auto* cell = new cClickablePicture(QStringLiteral("Image%1").arg(k), this);
@@ -114,7 +113,12 @@ TForm5::TForm5(QWidget* parent)
 void TForm5::setCell(int k, const QString& picture)
 {
     cClickablePicture* cell = cells_[k - 1];
-    cell->setPixmap(picture == kHit ? hit_ : picture == kMiss ? miss_ : water_);
+    // Loaded each time (QPixmap caches the files), so pictures missing at
+    // start-up appear once they exist.
+    const QColor fallback = picture == kHit    ? QColor(250, 200, 0)
+                            : picture == kMiss ? QColor(140, 90, 40)
+                                               : QColor(60, 140, 230);
+    cell->setPixmap(cellPicture(picture, fallback));
     cell->setProperty("picture", picture);
 }
 

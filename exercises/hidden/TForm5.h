@@ -9,7 +9,6 @@
 
 #include <array>
 #include <string>
-#include <QPixmap>
 
 class QLabel;
 class QLineEdit;
@@ -59,9 +58,6 @@ private:
     Question question_ = Question::None;
     std::string original_;
     std::string expected_;
-    QPixmap water_;
-    QPixmap hit_;
-    QPixmap miss_;
 };
 
 namespace tavrio {

@@ -22,7 +22,8 @@ const QString kStart = QStringLiteral("Start");
 const QString kSolve = QStringLiteral("Auflösen");
 
 // The picture of list index `index`, or a plain drawn letter when the file
-// is missing.
+// is missing. Loaded each time (QPixmap caches the files), so pictures
+// missing at start-up appear once they exist.
 QPixmap letterPixmap(int index)
 {
     QPixmap pm = tavrio::loadPicture(QString::fromStdString(letterPicture(index)));
@@ -45,23 +46,23 @@ TForm14::TForm14(QWidget* parent)
 
     int y = 120;
     for (const char* line : {"Heute wird die", "Übersetzung von :"}) {
-        addLabel(QString::fromUtf8(line), QPoint(30, y), {}, 16);
+        addLabel(QString::fromUtf8(line), QPoint(26, y), {}, 15);
         y += 22;
     }
     Orginal = new QLineEdit(this);
     Orginal->setObjectName(QStringLiteral("Orginal"));
     Orginal->setReadOnly(true);
-    Orginal->setGeometry(30, y + 4, 190, 28);
+    Orginal->setGeometry(26, y + 4, 200, 28);
     y += 50;
     for (const char* line : {"in den Richtungen", "diagonal, horizontal,", "vertikal gesucht.", "Achtung, sie kann",
                              "rückwärts geschrieben", "sein!", "Viel Spaß,", "beim Suchen!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(30, y), {}, 16);
+        addLabel(QString::fromUtf8(line), QPoint(26, y), {}, 15);
         y += 22;
     }
     y = 140;
     for (const char* line : {"Hinweis :", "Alle Zeichen, außer", "den Buchstaben des", "Alphabets werden durch",
                              "andere Buchstaben", "ersetzt."}) {
-        addLabel(QString::fromUtf8(line), QPoint(590, y), {}, 14);
+        addLabel(QString::fromUtf8(line), QPoint(592, y), {}, 14);
         y += 20;
     }
     Anfang = addLabel(QStringLiteral("Anfang gefunden"), QPoint(590, 300), QStringLiteral("Anfang"), 18);
@@ -89,9 +90,6 @@ TForm14::TForm14(QWidget* parent)
     addHelpButton(QRect(20, 550, 100, 32), QStringLiteral("Hilfe\\Woertersuchen.bmp"));
     addBackButton(QRect(680, 550, 100, 32));
     addFileName(QPoint(250, 520));
-
-    for (int i = 0; i < kPictureCount; ++i)
-        bs_[i] = letterPixmap(i);
     paintGrid();
 }
 
@@ -99,7 +97,7 @@ void TForm14::paintGrid()
 {
     for (int r = 1; r <= kSide; ++r)
         for (int c = 1; c <= kSide; ++c)
-            feld->drawCell(c, r, bs_[puzzle_.picture({c, r})]);
+            feld->drawCell(c, r, letterPixmap(puzzle_.picture({c, r})));
     feld->update();
 }
 

@@ -6,8 +6,6 @@
 #include "exercises/frame/ExerciseWindow.h"
 #include "exercises/wordsearch/WordSearchPuzzle.h"
 
-#include <array>
-#include <QPixmap>
 #include <string>
 
 class QLabel;
@@ -45,7 +43,6 @@ private:
     std::string original_;
     std::string translation_;
     tavrio::wordsearch::cWordSearch puzzle_;
-    std::array<QPixmap, tavrio::wordsearch::kPictureCount> bs_;
 };
 
 namespace tavrio {
