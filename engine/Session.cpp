@@ -5,6 +5,7 @@
 #include "engine/ListFile.h"
 #include "engine/Messages.h"
 #include "engine/Random.h"
+#include "engine/Text.h"
 
 namespace {
 constexpr std::uint32_t MaxSetting = 100;
@@ -12,6 +13,19 @@ constexpr std::uint32_t MaxSetting = 100;
 std::uint8_t byteAt(const std::string& bytes, std::size_t pos)
 {
     return static_cast<std::uint8_t>(bytes[pos]);
+}
+
+// End of the profile record that starts at pos, or 0 when no complete
+// record starts there.
+std::size_t NextRecord(const std::string& bytes, std::size_t pos)
+{
+    if (pos + 3 > bytes.size())
+        return 0;
+    const std::size_t posB = pos + 3 + byteAt(bytes, pos + 2);
+    if (posB + 1 > bytes.size())
+        return 0;
+    const std::size_t end = posB + 1 + byteAt(bytes, posB);
+    return end > bytes.size() ? 0 : end;
 }
 
 // A name that stays inside the current directory once ".pfl" is appended.
@@ -54,27 +68,34 @@ void cSession::ReadProfile(const std::string& bytes)
         throw cProfileError("Das Profil \"" + ProfileName + "\" konnte nicht geladen werden.");
     const std::size_t nameLength = byteAt(bytes, 0);
     ProfileName = bytes.substr(1, nameLength);
-    std::size_t pos = 1 + nameLength;
-    StatIndex.reserve(bytes.size() / 8);
-    while (pos < bytes.size()) {
-        if (pos + 3 > bytes.size())
-            break;
-        const std::size_t lengthA = byteAt(bytes, pos + 2);
-        const std::size_t posB = pos + 3 + lengthA;
-        if (posB + 1 > bytes.size())
-            break;
-        const std::size_t lengthB = byteAt(bytes, posB);
-        const std::size_t end = posB + 1 + lengthB;
-        if (end > bytes.size())
-            break;
+    // Find the complete records first, so the lists are sized once.
+    std::vector<std::uint32_t> starts;
+    for (std::size_t pos = 1 + nameLength, end; (end = NextRecord(bytes, pos)) != 0; pos = end)
+        starts.push_back(static_cast<std::uint32_t>(pos));
+    Stats.reserve(starts.size());
+    StatIndex.reserve(starts.size());
+    const std::string_view all(bytes);
+    for (const std::size_t pos : starts) {
+        const std::string_view wordA = all.substr(pos + 3, byteAt(bytes, pos + 2));
+        const std::size_t posB = pos + 3 + wordA.size();
+        const std::string_view wordB = all.substr(posB + 1, byteAt(bytes, posB));
         const auto score = [&](std::size_t at) {
             return static_cast<std::uint8_t>(std::min<int>(byteAt(bytes, at), MaxScore));
         };
-        Stats.push_back({bytes.substr(pos + 3, lengthA), bytes.substr(posB + 1, lengthB), score(pos), score(pos + 1)});
-        const StatRecord& r = Stats.back();
-        StatIndex.try_emplace(cPairKey{r.wordA, r.wordB}, static_cast<std::uint32_t>(Stats.size() - 1));
-        pos = end;
+        AppendRecord(std::string(wordA), std::string(wordB), score(pos), score(pos + 1),
+                     HashPair(HashWord(wordA), HashWord(wordB)));
     }
+}
+
+void cSession::AppendRecord(std::string&& wordA, std::string&& wordB, std::uint8_t scoreAB, std::uint8_t scoreBA,
+                            std::uint32_t hash)
+{
+    const auto position = static_cast<std::uint32_t>(Stats.size());
+    Stats.push_back({std::move(wordA), std::move(wordB), scoreAB, scoreBA});
+    const StatRecord& r = Stats.back();
+    StatIndex.insert(hash, position, [&](std::uint32_t i) {
+        return Stats[i].wordA == r.wordA && Stats[i].wordB == r.wordB;
+    });
 }
 
 void cSession::GetProfileName(std::string& name) const { name = ProfileName; }
@@ -100,6 +121,7 @@ void cSession::ClearWords()
     LoadedFiles.clear();
     Entries.clear();
     NextSame.clear();
+    ChainLast.clear();
     EntryIndex.clear();
     FoldIndex.clear();
     Difficulty.clear();
@@ -118,47 +140,78 @@ void cSession::AddVocabularyFile(const std::string& fileName)
         ShowMessage("Konnte \"" + fileName + "\" nicht laden!");
         return;
     }
-    auto entries = ParseList4(bytes);
-    const std::size_t expected = Entries.size() + entries.size();
+    // The four-line layout read in place: only marked entries are copied.
+    const auto lines = SplitLines(bytes);
+    const std::size_t expected = Entries.size() + (lines.size() + 3) / 4;
     EntryIndex.reserve(expected);
     FoldIndex.reserve(expected);
+    Entries.reserve(expected);
     NextSame.reserve(expected);
+    ChainLast.reserve(expected);
     Difficulty.reserve(expected);
-    for (auto& e : entries)
-        if (e.mark == "1")
-            AppendEntry(std::move(e));
+    const auto line = [&](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
+    for (std::size_t i = 0; i < lines.size(); i += 4)
+        if (line(i + 2) == "1")
+            AppendEntry(line(i), line(i + 1), line(i + 3));
 }
 
-void cSession::AppendEntry(cListEntry&& e)
+void cSession::AppendEntry(std::string_view original, std::string_view translation, std::string_view phonetic)
 {
-    Entries.push_back({std::move(e.original), std::move(e.translation), std::move(e.phonetic)});
-    const auto index = static_cast<std::uint32_t>(Entries.size() - 1);
-    const LoadedEntry& stored = Entries.back();
-    const cPairKey key{stored.original, stored.translation};
+    const auto index = static_cast<std::uint32_t>(Entries.size());
+    Entries.push_back({std::string(original), std::string(translation), std::string(phonetic)});
     NextSame.push_back(npos);
-    auto [it, inserted] = EntryIndex.try_emplace(key, EntryChain{index, index});
-    if (!inserted) {
-        NextSame[it->second.last] = index;
-        it->second.last = index;
+    ChainLast.push_back(index);
+    const Hashed p = Hash(original, translation);
+    const std::uint32_t first = EntryIndex.insert(HashPair(p.h1, p.h2), index, [&](std::uint32_t j) {
+        return Entries[j].original == original && Entries[j].translation == translation;
+    });
+    if (first != index) {
+        NextSame[ChainLast[first]] = index;
+        ChainLast[first] = index;
     }
-    FoldIndex.try_emplace(key, index);
-    const int d = EntryDifficulty(index);
+    FoldIndex.insert(HashPair(HashWordFolded(original), HashWordFolded(translation)), index, [&](std::uint32_t j) {
+        return EqualUpperAZ(Entries[j].original, original) && EqualUpperAZ(Entries[j].translation, translation);
+    });
+    const int d = EntryDifficulty(index, Hashed{translation, original, p.h2, p.h1});
     Difficulty.push_back(static_cast<std::uint8_t>(d));
     ++DifficultyCount[d];
 }
 
-cSession::Match cSession::FindRecord(std::string_view question, std::string_view answer) const
+cSession::Hashed cSession::Hash(std::string_view first, std::string_view second)
+{
+    return {first, second, HashWord(first), HashWord(second)};
+}
+
+cSession::Match cSession::FindRecord(const Hashed& p) const
 {
     Match m;
-    const auto direct = StatIndex.find(cPairKey{question, answer});
-    if (direct != StatIndex.end())
-        m = {direct->second, true};
-    if (question != answer) {
-        const auto reverse = StatIndex.find(cPairKey{answer, question});
-        if (reverse != StatIndex.end() && reverse->second < m.index)
-            m = {reverse->second, false};
+    const std::uint32_t direct = StatIndex.find(HashPair(p.h1, p.h2), [&](std::uint32_t i) {
+        return Stats[i].wordA == p.first && Stats[i].wordB == p.second;
+    });
+    if (direct != npos)
+        m = {direct, true};
+    if (p.first != p.second) {
+        const std::uint32_t reverse = StatIndex.find(HashPair(p.h2, p.h1), [&](std::uint32_t i) {
+            return Stats[i].wordA == p.second && Stats[i].wordB == p.first;
+        });
+        if (reverse < m.index)
+            m = {reverse, false};
     }
     return m;
+}
+
+std::uint32_t cSession::FindEntry(const Hashed& p) const
+{
+    return EntryIndex.find(HashPair(p.h1, p.h2), [&](std::uint32_t j) {
+        return Entries[j].original == p.first && Entries[j].translation == p.second;
+    });
+}
+
+std::uint32_t cSession::FindEntryFolded(std::string_view first, std::string_view second) const
+{
+    return FoldIndex.find(HashPair(HashWordFolded(first), HashWordFolded(second)), [&](std::uint32_t j) {
+        return EqualUpperAZ(Entries[j].original, first) && EqualUpperAZ(Entries[j].translation, second);
+    });
 }
 
 int cSession::ScoreOf(const Match& m) const
@@ -178,35 +231,34 @@ int cSession::DifficultyOfScore(int score) const
     return 2;
 }
 
-int cSession::EntryDifficulty(std::uint32_t entry) const
+int cSession::EntryDifficulty(std::uint32_t, const Hashed& translationFirst) const
 {
-    const LoadedEntry& e = Entries[entry];
-    return DifficultyOfScore(ScoreOf(FindRecord(e.translation, e.original)));
+    return DifficultyOfScore(ScoreOf(FindRecord(translationFirst)));
 }
 
-void cSession::RefreshChain(const cPairKey& key)
+void cSession::RefreshChain(const Hashed& originalFirst)
 {
-    const auto it = EntryIndex.find(key);
-    if (it == EntryIndex.end())
-        return;
-    for (std::uint32_t j = it->second.first; j != npos; j = NextSame[j]) {
-        const int d = EntryDifficulty(j);
+    const Hashed asked{originalFirst.second, originalFirst.first, originalFirst.h2, originalFirst.h1};
+    for (std::uint32_t j = FindEntry(originalFirst); j != npos; j = NextSame[j]) {
+        const int d = EntryDifficulty(j, asked);
         --DifficultyCount[Difficulty[j]];
         ++DifficultyCount[d];
         Difficulty[j] = static_cast<std::uint8_t>(d);
     }
 }
 
-void cSession::RefreshEntries(std::string_view wordA, std::string_view wordB)
+void cSession::RefreshEntries(const Hashed& pair)
 {
-    RefreshChain(cPairKey{wordA, wordB});
-    if (wordA != wordB)
-        RefreshChain(cPairKey{wordB, wordA});
+    if (Entries.empty())
+        return;
+    RefreshChain(pair);
+    if (pair.first != pair.second)
+        RefreshChain(Hashed{pair.second, pair.first, pair.h2, pair.h1});
 }
 
 int cSession::GetScore(const std::string& question, const std::string& answer) const
 {
-    return ScoreOf(FindRecord(question, answer));
+    return ScoreOf(FindRecord(Hash(question, answer)));
 }
 
 int cSession::GetDifficulty(const std::string& question, const std::string& answer) const
@@ -216,7 +268,7 @@ int cSession::GetDifficulty(const std::string& question, const std::string& answ
 
 bool cSession::HasStatistic(const std::string& question, const std::string& answer) const
 {
-    return FindRecord(question, answer).index != npos;
+    return FindRecord(Hash(question, answer)).index != npos;
 }
 
 void cSession::AddStatistic(const std::string& question, const std::string& answer)
@@ -224,26 +276,26 @@ void cSession::AddStatistic(const std::string& question, const std::string& answ
     if (question.size() > MaxWordBytes || answer.size() > MaxWordBytes)
         return;
     const auto start = static_cast<std::uint8_t>(StartScore);
-    Stats.push_back({question, answer, start, start});
-    const StatRecord& r = Stats.back();
-    StatIndex.try_emplace(cPairKey{r.wordA, r.wordB}, static_cast<std::uint32_t>(Stats.size() - 1));
-    RefreshEntries(r.wordA, r.wordB);
+    const Hashed p = Hash(question, answer);
+    AppendRecord(std::string(question), std::string(answer), start, start, HashPair(p.h1, p.h2));
+    RefreshEntries(p);
 }
 
 void cSession::SetScore(const std::string& question, const std::string& answer, int value)
 {
-    Match m = FindRecord(question, answer);
+    const Hashed p = Hash(question, answer);
+    Match m = FindRecord(p);
     if (m.index == npos) {
-        const std::size_t before = Stats.size();
-        AddStatistic(question, answer);
-        if (Stats.size() == before)
-            return;  // words too long for the profile: no record
-        m = {static_cast<std::uint32_t>(before), true};
+        if (question.size() > MaxWordBytes || answer.size() > MaxWordBytes)
+            return;  // cannot be stored in the profile: no record
+        const auto start = static_cast<std::uint8_t>(StartScore);
+        AppendRecord(std::string(question), std::string(answer), start, start, HashPair(p.h1, p.h2));
+        m = {static_cast<std::uint32_t>(Stats.size() - 1), true};
     }
     StatRecord& r = Stats[m.index];
     const auto score = static_cast<std::uint8_t>(std::clamp(value, 0, MaxScore));
     (m.asAB ? r.scoreAB : r.scoreBA) = score;
-    RefreshEntries(r.wordA, r.wordB);
+    RefreshEntries(p);
 }
 
 void cSession::RecordAnswer(const std::string& question, const std::string& answer, bool right)
@@ -312,8 +364,8 @@ void cSession::GetRandomWord(std::string& original, std::string& translation, st
 
 bool cSession::IstDasRichtig(const std::string& question, std::string answer, const std::string& expected)
 {
-    const bool right = EntryIndex.count(cPairKey{question, answer}) != 0 ||
-                       EntryIndex.count(cPairKey{answer, question}) != 0;
+    const Hashed p = Hash(question, answer);
+    const bool right = FindEntry(p) != npos || FindEntry(Hashed{answer, question, p.h2, p.h1}) != npos;
     if (!right)
         answer = expected;
     RecordAnswer(question, answer, right);
@@ -322,13 +374,7 @@ bool cSession::IstDasRichtig(const std::string& question, std::string answer, co
 
 bool cSession::IstDasRichtigNoCase(const std::string& question, std::string answer, const std::string& expected)
 {
-    std::uint32_t first = npos;
-    const auto direct = FoldIndex.find(cPairKey{question, answer});
-    if (direct != FoldIndex.end())
-        first = direct->second;
-    const auto reverse = FoldIndex.find(cPairKey{answer, question});
-    if (reverse != FoldIndex.end())
-        first = std::min(first, reverse->second);
+    const std::uint32_t first = std::min(FindEntryFolded(question, answer), FindEntryFolded(answer, question));
     if (first == npos) {
         RecordAnswer(question, expected, false);
         return false;

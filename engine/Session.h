@@ -12,10 +12,9 @@
 // Words longer than 255 bytes cannot be stored in the profile; a pair with
 // such a word never gets a statistics record (it keeps the start score).
 #include <cstdint>
-#include <deque>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "engine/ConfigFile.h"
@@ -107,20 +106,29 @@ private:
         std::uint32_t index = npos;
         bool asAB = true;
     };
-    struct EntryChain {
-        std::uint32_t first;
-        std::uint32_t last;
+    // Word hashes of a pair, computed once per operation.
+    struct Hashed {
+        std::string_view first;
+        std::string_view second;
+        std::uint64_t h1;
+        std::uint64_t h2;
     };
+    static Hashed Hash(std::string_view first, std::string_view second);
 
-    Match FindRecord(std::string_view question, std::string_view answer) const;
+    Match FindRecord(const Hashed& p) const;
+    std::uint32_t FindEntry(const Hashed& p) const;
+    std::uint32_t FindEntryFolded(std::string_view first, std::string_view second) const;
     int ScoreOf(const Match& m) const;
     int DifficultyOfScore(int score) const;
-    int EntryDifficulty(std::uint32_t entry) const;
+    int EntryDifficulty(std::uint32_t entry, const Hashed& translationFirst) const;
     // Recomputes the cached difficulty of every entry made of this pair.
-    void RefreshEntries(std::string_view wordA, std::string_view wordB);
-    void RefreshChain(const cPairKey& key);
-    void AppendEntry(cListEntry&& entry);
+    void RefreshEntries(const Hashed& pair);
+    void RefreshChain(const Hashed& originalFirst);
+    void AppendEntry(std::string_view original, std::string_view translation, std::string_view phonetic);
     void ReadProfile(const std::string& bytes);
+    // Appends a record whose ordered pair (A, B) has this HashPair.
+    void AppendRecord(std::string&& wordA, std::string&& wordB, std::uint8_t scoreAB, std::uint8_t scoreBA,
+                      std::uint32_t hash);
 
     cConfigFile Config;
     std::uint32_t WieIntensiv = 0;
@@ -134,17 +142,19 @@ private:
     std::string ProfileName;
 
     // Statistics in file order, and ordered pair (A, B) -> first record.
-    std::deque<StatRecord> Stats;
-    std::unordered_map<cPairKey, std::uint32_t, cPairHash, cPairEqual> StatIndex;
+    std::vector<StatRecord> Stats;
+    cPairIndex StatIndex;
 
     std::vector<std::string> LoadedFiles;
     // Loaded vocabulary in load order with its indexes: ordered pair
-    // (original, translation) -> first and last entry (entries of one pair
-    // are chained through NextSame), and the same with a-z folded.
-    std::deque<LoadedEntry> Entries;
+    // (original, translation) -> first entry, the entries of one pair chained
+    // through NextSame (ChainLast holds the end of the chain at its first
+    // entry), and the same pair with a-z folded -> first entry.
+    std::vector<LoadedEntry> Entries;
     std::vector<std::uint32_t> NextSame;
-    std::unordered_map<cPairKey, EntryChain, cPairHash, cPairEqual> EntryIndex;
-    std::unordered_map<cPairKey, std::uint32_t, cFoldPairHash, cFoldPairEqual> FoldIndex;
+    std::vector<std::uint32_t> ChainLast;
+    cPairIndex EntryIndex;
+    cPairIndex FoldIndex;
     // Difficulty of each loaded entry (translation asked, original answered)
     // and how many entries have each difficulty.
     std::vector<std::uint8_t> Difficulty;
