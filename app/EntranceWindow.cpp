@@ -276,6 +276,9 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // The program ends here; what was learnt since the last save is kept.
+    if (cSession* s = tavrio::session())
+        s->SaveProfile();
     Image1->resize(1, 1);
     Image1->clear();
     event->accept();
