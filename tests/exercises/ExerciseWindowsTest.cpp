@@ -7,6 +7,7 @@
 #include "engine/Session.h"
 #include "exercises/hidden/TForm5.h"
 #include "exercises/singlequery/TForm4.h"
+#include "exercises/wordsearch/LetterGrid.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "ui/HelpWindow.h"
 #include "ui/Windows.h"
@@ -384,6 +385,18 @@ void tst_ExerciseWindows::wordSearchFromTheAtticPlaysAndSolves()
         const auto c = puzzle.path(k);
         return QPoint((c.column - 1) * 20 + 10, (c.row - 1) * 20 + 10);
     };
+    // The cell under the pointer is highlighted; none outside the cells.
+    auto* grid = static_cast<cLetterGrid*>(feld);
+    auto moveTo = [&](QPoint p) {
+        QMouseEvent move(QEvent::MouseMove, p, feld->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &move);
+    };
+    moveTo(QPoint(45, 65));
+    QCOMPARE(QPoint(grid->hoverColumn(), grid->hoverRow()), QPoint(3, 4));
+    QCOMPARE(text(form14_, "mousex"), QStringLiteral("45"));
+    moveTo(QPoint(305, 65));
+    QCOMPARE(QPoint(grid->hoverColumn(), grid->hoverRow()), QPoint(0, 0));
+
     // A miss is not counted, the first letter shows "Anfang".
     QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(310, 310));
     QVERIFY(seams_.messages.isEmpty());
