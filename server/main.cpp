@@ -1,25 +1,17 @@
 // tavrio-exchange: the reference exchange server. Wires options, store,
 // service and HTTP listener; see server/README.md.
+#include <pthread.h>
+
 #include <csignal>
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <thread>
 
 #include "server/DemoCatalogue.h"
 #include "server/HttpServer.h"
 #include "server/ServerOptions.h"
 #include "server/SqliteStore.h"
-
-namespace {
-
-tavrio::server::cExchangeHttpServer* gServer = nullptr;
-
-void onSignal(int) {
-  if (gServer) gServer->stop();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   using namespace tavrio::server;
@@ -33,6 +25,14 @@ int main(int argc, char** argv) {
     std::cout << serverUsage();
     return 0;
   }
+  // SIGINT and SIGTERM are taken by one waiting thread, which stops the
+  // server; every other thread inherits the blocked mask.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
   try {
     std::filesystem::create_directories(options.dataDir);
     const std::string dbPath = (std::filesystem::path(options.dataDir) / "exchange.sqlite").string();
@@ -46,13 +46,17 @@ int main(int argc, char** argv) {
       std::cerr << "tavrio-exchange: cannot listen on " << options.host << ":" << options.port << "\n";
       return 1;
     }
-    gServer = &http;
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
+    std::thread stopper([&] {
+      int sig = 0;
+      sigwait(&stopSignals, &sig);
+      http.stop();
+    });
     // Callers that start the server on port 0 read the port from this line.
     std::cout << "tavrio-exchange listening on http://" << options.host << ":" << port << std::endl;
     bool ok = http.run();
-    gServer = nullptr;
+    // run() also ends on its own when the listener fails; wake the waiter.
+    pthread_kill(stopper.native_handle(), SIGTERM);
+    stopper.join();
     return ok ? 0 : 1;
   } catch (const std::exception& e) {
     std::cerr << "tavrio-exchange: " << e.what() << "\n";
