@@ -1,0 +1,266 @@
+// The exchange client with its Qt transports against a real tavrio-exchange
+// started for this test on a free loopback port.
+#include "exchange/PostData.h"
+#include "exchange/WebFileInterface.h"
+#include "exchange/WebInterface.h"
+#include "exchange/qt/ExchangeClients.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace tavrio::exchange;
+
+namespace {
+
+struct SearchResult {
+    bool arrived = false;
+    std::string word;
+    cStringList books, chapters, words, authors, bookIds, chapterIds;
+};
+
+std::string fourLineList(const std::string& tag, int pairs)
+{
+    std::string list;
+    for (int i = 0; i < pairs; ++i)
+        list += tag + "wort" + std::to_string(i) + "\r\n" + tag + "word" + std::to_string(i) + "\r\n\r\n\r\n";
+    return list;
+}
+
+} // namespace
+
+class ExchangeIntegrationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void searchFindsTheDemoChapters();
+    void downloadLandsInTheWorkingDirectory();
+    void unknownListFailsAndSavesNothing();
+    void uploadedListIsFoundAndDownloadsIdentical_data();
+    void uploadedListIsFoundAndDownloadsIdentical();
+    void versionCurrentAndOutdated_data();
+    void versionCurrentAndOutdated();
+    void uploadToAClosedPortFails();
+
+private:
+    SearchResult search(const std::string& text);
+    std::vector<std::string> runTransfers(const std::function<void()>& start, std::size_t reports);
+
+    QProcess server;
+    QString baseUrl;
+    QTemporaryDir data;
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<cExchangeClients> clients;
+};
+
+void ExchangeIntegrationTest::initTestCase()
+{
+    QVERIFY(data.isValid());
+    server.setProgram(QStringLiteral(TAVRIO_EXCHANGE_SERVER));
+    server.setArguments({"--port", "0", "--data", data.path(), "--current-version", "2"});
+    server.setProcessChannelMode(QProcess::SeparateChannels);
+    server.start();
+    QVERIFY2(server.waitForStarted(10000), "the server starts");
+    const QRegularExpression listening(QStringLiteral("listening on (http://127\\.0\\.0\\.1:\\d+)"));
+    QString out;
+    QElapsedTimer clock;
+    clock.start();
+    while (baseUrl.isEmpty() && clock.elapsed() < 30000 && server.state() == QProcess::Running) {
+        server.waitForReadyRead(500);
+        out += QString::fromLocal8Bit(server.readAllStandardOutput());
+        const auto m = listening.match(out);
+        if (m.hasMatch())
+            baseUrl = m.captured(1);
+    }
+    QVERIFY2(!baseUrl.isEmpty(), qPrintable("no listening line; output: " + out + server.readAllStandardError()));
+}
+
+void ExchangeIntegrationTest::cleanupTestCase()
+{
+    server.terminate();
+    if (!server.waitForFinished(5000)) {
+        server.kill();
+        server.waitForFinished(5000);
+    }
+}
+
+void ExchangeIntegrationTest::init()
+{
+    work = std::make_unique<QTemporaryDir>();
+    cExchangeConfig config;
+    config.queryUrl = baseUrl.toStdString();
+    config.fileUrl = baseUrl.toStdString();
+    clients = std::make_unique<cExchangeClients>(config, QFile::encodeName(work->path()).toStdString());
+}
+
+void ExchangeIntegrationTest::cleanup()
+{
+    clients.reset();
+    std::filesystem::remove_all(QFile::encodeName(work->path()).toStdString());
+    work.reset();
+}
+
+SearchResult ExchangeIntegrationTest::search(const std::string& text)
+{
+    SearchResult r;
+    clients->web.OnSearchResult = [&r](const std::string& w, const cStringList& b, const cStringList& c,
+                                       const cStringList& n, const cStringList& a, const cStringList& bi,
+                                       const cStringList& ci) {
+        r = {true, w, b, c, n, a, bi, ci};
+    };
+    clients->web.Search(text);
+    (void)QTest::qWaitFor([&r] { return r.arrived; }, 10000);
+    clients->web.OnSearchResult = nullptr;
+    return r;
+}
+
+std::vector<std::string> ExchangeIntegrationTest::runTransfers(const std::function<void()>& start, std::size_t reports)
+{
+    auto log = std::make_shared<std::vector<std::string>>();
+    cWebFileInterface& files = clients->files;
+    files.OnDownloadSuccess = [log](const std::string& n) { log->push_back("down-ok " + n); };
+    files.OnDownloadFailure = [log](const std::string& n) { log->push_back("down-fail " + n); };
+    files.OnUploadSuccess = [log](const std::string& n) { log->push_back("up-ok " + n); };
+    files.OnUploadFailure = [log](const std::string& n) { log->push_back("up-fail " + n); };
+    start();
+    (void)QTest::qWaitFor([&] { return log->size() >= reports; }, 25000);
+    return *log;
+}
+
+void ExchangeIntegrationTest::searchFindsTheDemoChapters()
+{
+    const SearchResult r = search("Unit");
+    QVERIFY(r.arrived);
+    QCOMPARE(r.word, std::string("Unit"));
+    QVERIFY2(r.chapterIds.size() >= 2, "the demo catalogue has Unit chapters");
+    for (std::size_t i = 0; i < r.chapterIds.size(); ++i) {
+        QVERIFY(r.chapterIds[i] != "0");
+        QVERIFY(std::stoi(r.words[i]) >= 30);
+        QVERIFY(r.books[i].find("EXISTIERT NICHT") == std::string::npos);
+    }
+    const SearchResult none = search("Zzyzx kein Treffer");
+    QVERIFY(none.arrived);
+    QCOMPARE(none.word, std::string("Zzyzx kein Treffer"));
+    QVERIFY(none.chapterIds.empty());
+}
+
+void ExchangeIntegrationTest::downloadLandsInTheWorkingDirectory()
+{
+    const SearchResult r = search("Unit");
+    QVERIFY(r.chapterIds.size() >= 2);
+    const std::string first = r.books[0] + " - " + r.chapters[0] + ".vok";
+    const std::string second = r.books[1] + " - " + r.chapters[1] + ".vok";
+    const auto log = runTransfers([&] {
+        clients->files.Download(first);
+        clients->files.Download(second);
+    }, 2);
+    QCOMPARE(log, (std::vector<std::string>{"down-ok " + first, "down-ok " + second}));
+    const std::string dir = QFile::encodeName(work->path()).toStdString();
+    const auto bytes = readFileBytes(dir + "/" + first);
+    QVERIFY(bytes);
+    QVERIFY2(bytes->find("\r\n") != std::string::npos, "a list file, lines ending in CR LF");
+    QVERIFY(bytes->find('<') == std::string::npos);
+    QVERIFY(!clients->files.Busy());
+}
+
+void ExchangeIntegrationTest::unknownListFailsAndSavesNothing()
+{
+    const auto log = runTransfers([&] { clients->files.Download("Gibt es - nicht.vok"); }, 1);
+    QCOMPARE(log, (std::vector<std::string>{"down-fail Gibt es - nicht.vok"}));
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("Gibt es - nicht.vok"))));
+}
+
+void ExchangeIntegrationTest::uploadedListIsFoundAndDownloadsIdentical_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("searchWord");
+    QTest::newRow("plain name") << QByteArray("Integration - Kapitel Eins.vok") << QByteArray("Kapitel Eins");
+    QTest::newRow("umlauts and plus") << QByteArray("Gr\xFC\xDF" "e + Co - Teil 2.vok") << QByteArray("\xFC\xDF" "e + Co");
+}
+
+void ExchangeIntegrationTest::uploadedListIsFoundAndDownloadsIdentical()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, searchWord);
+    const std::string fileName = name.toStdString();
+    const std::string dir = QFile::encodeName(work->path()).toStdString();
+    const std::string source = dir + "/upload-source.vok";
+    const std::string list = fourLineList("i\xE4" + std::to_string(name.size()), 30);
+    std::ofstream(source, std::ios::binary) << list;
+
+    auto log = runTransfers([&] { clients->files.UploadAs(source, fileName); }, 1);
+    QCOMPARE(log, (std::vector<std::string>{"up-ok " + fileName}));
+
+    const SearchResult r = search(searchWord.toStdString());
+    QVERIFY(r.arrived);
+    bool found = false;
+    for (std::size_t i = 0; i < r.chapterIds.size(); ++i)
+        found = found || r.books[i] + " - " + r.chapters[i] + ".vok" == fileName;
+    QVERIFY2(found, "the uploaded list is found by the next search");
+
+    log = runTransfers([&] { clients->files.Download(fileName); }, 1);
+    QCOMPARE(log, (std::vector<std::string>{"down-ok " + fileName}));
+    QCOMPARE(readFileBytes(dir + "/" + fileName), std::optional<std::string>(list));
+}
+
+void ExchangeIntegrationTest::versionCurrentAndOutdated_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("outdated");
+    QTest::newRow("current") << 2 << false;
+    QTest::newRow("newer than the server knows") << 3 << false;
+    QTest::newRow("outdated") << 1 << true;
+}
+
+void ExchangeIntegrationTest::versionCurrentAndOutdated()
+{
+    QFETCH(int, version);
+    QFETCH(bool, outdated);
+    bool arrived = false, isOutdated = false;
+    std::string message;
+    clients->web.OnVersion = [&](bool o, const std::string& m) {
+        arrived = true;
+        isOutdated = o;
+        message = m;
+    };
+    clients->web.CheckVersion(version);
+    QTRY_VERIFY_WITH_TIMEOUT(arrived, 10000);
+    QCOMPARE(isOutdated, outdated);
+    if (outdated) {
+        QVERIFY(message.rfind("Deine Version ist nicht mehr auf dem neusten Stand!\r\nBesuche http", 0) == 0);
+        QVERIFY(message.find("EXISTIERT NICHT") == std::string::npos);
+    } else {
+        QVERIFY(message.rfind("Du hast bereits die aktuellste Version!\r\n", 0) == 0);
+    }
+}
+
+void ExchangeIntegrationTest::uploadToAClosedPortFails()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    cExchangeConfig config;
+    config.fileUrl = "http://127.0.0.1:" + std::to_string(port);
+    clients = std::make_unique<cExchangeClients>(config, QFile::encodeName(work->path()).toStdString());
+    const std::string source = QFile::encodeName(work->filePath("x.vok")).toStdString();
+    std::ofstream(source, std::ios::binary) << fourLineList("a", 1);
+    const auto log = runTransfers([&] {
+        clients->files.Upload(source);
+        clients->files.Download("A - B.vok");
+    }, 2);
+    QCOMPARE(log, (std::vector<std::string>{"up-fail x.vok", "down-fail A - B.vok"}));
+    QVERIFY(!clients->files.Busy());
+}
+
+QTEST_MAIN(ExchangeIntegrationTest)
+#include "ExchangeIntegrationTest.moc"
