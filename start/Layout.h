@@ -11,7 +11,7 @@ inline constexpr QRect profileBox{250, 250, 300, 32};
 inline constexpr QRect nameLabel{250, 300, 300, 24};
 inline constexpr QRect nameEdit{250, 326, 300, 32};
 inline constexpr QRect createButton{350, 366, 200, 34};
-inline constexpr QRect loginButton{275, 430, 250, 60};   // drawn "Und los gehts ..."
+inline constexpr QRect loginButton{230, 428, 340, 60};   // drawn "Und los gehts ..."
 inline constexpr QRect quitButton{630, 530, 150, 50};    // drawn "Beenden"
 
 // List selection page ("BG\\Vokabelauswahl.bmp")
@@ -30,3 +30,9 @@ inline constexpr QRect saveButton{560, 515, 200, 62};    // drawn "Speichern"
 inline constexpr QRect backButton{40, 515, 200, 62};     // drawn "Zurück"
 
 } // namespace tavrio::layout::start
+
+class QWidget;
+namespace tavrio {
+// The pages' controls use a larger, child-friendly font.
+void setPageFont(QWidget* page);
+}

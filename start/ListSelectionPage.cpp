@@ -27,9 +27,8 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     : owner_(owner)
 {
     setObjectName(QStringLiteral("Tab_Vokabelauswahl"));
-    Image3 = new QLabel(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(0, 0, 800, 600);
+    Image3 = new cPictureArea(QStringLiteral("Image3"), QRect(0, 0, 800, 600), this);
+    setPageFont(this);
 
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));

@@ -36,7 +36,7 @@ public slots:
 
 private:
     TFormStart* owner_;
-    QLabel* Image3;
+    cPictureArea* Image3;
     QListWidget* CheckListBox1;
     cPictureArea* Label9;
     QPushButton* Vokabelnauswahl_LosGehts;

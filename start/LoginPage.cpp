@@ -25,9 +25,8 @@ cLoginPage::cLoginPage(TFormStart* owner)
     : owner_(owner)
 {
     setObjectName(QStringLiteral("TabSheet1"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 800, 600);
+    Image1 = new cPictureArea(QStringLiteral("Image1"), QRect(0, 0, 800, 600), this);
+    setPageFont(this);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));

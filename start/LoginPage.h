@@ -41,7 +41,7 @@ private:
     void selectProfile(int index);
 
     TFormStart* owner_;
-    QLabel* Image1;
+    cPictureArea* Image1;
     QComboBox* ComboBox1;
     QLabel* Label1;
     QLineEdit* Edit1;

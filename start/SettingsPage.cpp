@@ -31,9 +31,8 @@ cSettingsPage::cSettingsPage(TFormStart* owner)
     : owner_(owner)
 {
     setObjectName(QStringLiteral("TabSheet6"));
-    Image7 = new QLabel(this);
-    Image7->setObjectName(QStringLiteral("Image7"));
-    Image7->setGeometry(0, 0, 800, 600);
+    Image7 = new cPictureArea(QStringLiteral("Image7"), QRect(0, 0, 800, 600), this);
+    setPageFont(this);
 
     WieIntensivWert = settingBar(QStringLiteral("WieIntensivWert"), L::intensityBar, this);
     WieHartBestraft = settingBar(QStringLiteral("WieHartBestraft"), L::strictnessBar, this);

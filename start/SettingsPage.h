@@ -28,7 +28,7 @@ private:
     void addScaleLabels(const QStringList& captions, const QRect& bar, int top, const QString& prefix);
 
     TFormStart* owner_;
-    QLabel* Image7;
+    cPictureArea* Image7;
     QScrollBar* WieIntensivWert;
     QScrollBar* WieHartBestraft;
     cPictureArea* Label20;

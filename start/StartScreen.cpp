@@ -1,5 +1,6 @@
 #include "start/StartScreen.h"
 
+#include "start/Layout.h"
 #include "start/ListSelectionPage.h"
 #include "start/LoginPage.h"
 #include "start/SettingsPage.h"
@@ -9,6 +10,15 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStackedWidget>
+
+namespace tavrio {
+void setPageFont(QWidget* page)
+{
+    QFont f = page->font();
+    f.setPixelSize(16);
+    page->setFont(f);
+}
+} // namespace tavrio
 
 namespace {
 QWidget* emptyPage(const char* name)

@@ -1,6 +1,7 @@
 #include "ui/PictureArea.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tavrio {
 
@@ -15,6 +16,17 @@ cPictureArea::cPictureArea(const QString& objectName, const QRect& geometry, QWi
 {
     setObjectName(objectName);
     setGeometry(geometry);
+}
+
+void cPictureArea::paintEvent(QPaintEvent* event)
+{
+    const QPixmap pm = pixmap();
+    if (pm.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, pm);
 }
 
 void cPictureArea::mouseMoveEvent(QMouseEvent* event)

@@ -1,7 +1,8 @@
 #pragma once
 // A picture that reacts to the mouse: the clickable areas laid over a drawn
 // background (doors, hot spots, transparent buttons and labels). Empty, it
-// lets the background show through; it reports moves and clicks.
+// lets the background show through; it reports moves and clicks. A picture
+// looks the same while its window is disabled behind another one.
 #include <QLabel>
 
 namespace tavrio {
@@ -17,6 +18,7 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
