@@ -50,6 +50,7 @@ private slots:
     void versionCurrentAndOutdated_data();
     void versionCurrentAndOutdated();
     void uploadToAClosedPortFails();
+    void silentPeerTimesOutAndQueueGoesOn();
 
 private:
     SearchResult search(const std::string& text);
@@ -260,6 +261,28 @@ void ExchangeIntegrationTest::uploadToAClosedPortFails()
     }, 2);
     QCOMPARE(log, (std::vector<std::string>{"up-fail x.vok", "down-fail A - B.vok"}));
     QVERIFY(!clients->files.Busy());
+}
+
+void ExchangeIntegrationTest::silentPeerTimesOutAndQueueGoesOn()
+{
+    QTcpServer silent; // accepts connections, never answers
+    QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+    cExchangeConfig config;
+    config.fileUrl = "http://127.0.0.1:" + std::to_string(silent.serverPort());
+    clients = std::make_unique<cExchangeClients>(config, QFile::encodeName(work->path()).toStdString());
+    clients->fileHttp.setTimeoutMs(400);
+    clients->uploadSocket.setTimeoutMs(400);
+    const std::string source = QFile::encodeName(work->filePath("y.vok")).toStdString();
+    std::ofstream(source, std::ios::binary) << fourLineList("b", 1);
+    QElapsedTimer clock;
+    clock.start();
+    const auto log = runTransfers([&] {
+        clients->files.Download("A - B.vok");
+        clients->files.Upload(source);
+    }, 2);
+    QCOMPARE(log, (std::vector<std::string>{"down-fail A - B.vok", "up-fail y.vok"}));
+    QVERIFY(!clients->files.Busy());
+    QVERIFY(clock.elapsed() < 10000);
 }
 
 QTEST_MAIN(ExchangeIntegrationTest)
