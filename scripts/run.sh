@@ -5,7 +5,7 @@
 # Usage: scripts/run.sh [working-dir]   (default: build/work)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build="$top/build"
+build=${TAVRIO_BUILD_DIR:-"$top/build"}
 work=${1:-"$build/work"}
 
 "$top/scripts/install-deps.sh"
@@ -30,6 +30,7 @@ stop_server() {
   fi
 }
 trap stop_server EXIT
+trap "exit 130" INT TERM
 if [ -x "$build/server/tavrio-exchange" ]; then
   mkdir -p "$work/exchange"
   "$build/server/tavrio-exchange" --port 8517 --data "$work/exchange" >"$work/exchange/server.log" 2>&1 &
