@@ -35,16 +35,15 @@ CREATE TABLE IF NOT EXISTS changes(
 )sql";
 
 enum Stmt : std::size_t {
-  kSearch, kBooks, kChaptersAll, kChaptersOfBook, kListFile,
+  kIndexAll, kBooks, kChaptersAll, kChaptersOfBook, kListFile,
   kBegin, kCommit, kRollback, kInsertBook, kBookId,
   kChapterByFile, kUpdateChapter, kInsertChapter, kInsertChange, kChanges,
   kStmtCount
 };
 
 constexpr std::array<const char*, kStmtCount> kSql = {
-    "SELECT c.id, c.book_id, b.title, c.title, c.author, c.words FROM chapters c "
-    "JOIN books b ON b.id = c.book_id WHERE instr(c.folded, ?1) > 0 "
-    "ORDER BY b.title, c.id LIMIT ?2",
+    "SELECT c.id, c.book_id, b.title, c.title, c.author, c.words, c.folded FROM chapters c "
+    "JOIN books b ON b.id = c.book_id",
     "SELECT id, title FROM books ORDER BY title",
     "SELECT c.id, c.book_id, b.title, c.title, c.author, c.words FROM chapters c "
     "JOIN books b ON b.id = c.book_id ORDER BY b.title, c.id",
@@ -56,7 +55,8 @@ constexpr std::array<const char*, kStmtCount> kSql = {
     "ROLLBACK",
     "INSERT OR IGNORE INTO books(title) VALUES(?1)",
     "SELECT id FROM books WHERE title = ?1",
-    "SELECT id FROM chapters WHERE file_name = ?1",
+    "SELECT c.id, c.book_id, c.title, b.title FROM chapters c JOIN books b ON b.id = c.book_id "
+    "WHERE c.file_name = ?1",
     "UPDATE chapters SET author = ?2, words = ?3, content = ?4, folded = ?5 WHERE id = ?1",
     "INSERT INTO chapters(book_id, title, author, words, file_name, content, folded) "
     "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)",
@@ -175,6 +175,20 @@ cSqliteStore::cSqliteStore(std::string path, std::size_t maxConnections)
   first->exec(kSchema);
   open_ = 1;
   idle_.push_back(std::move(first));
+
+  auto c = lease();
+  sqlite3_stmt* s = c->stmt(kIndexAll);
+  while (c->step(s)) {
+    cChapterInfo info;
+    info.id = sqlite3_column_int64(s, 0);
+    info.bookId = sqlite3_column_int64(s, 1);
+    info.book = cConnection::blob(s, 2);
+    info.title = cConnection::blob(s, 3);
+    info.author = cConnection::blob(s, 4);
+    info.words = sqlite3_column_int(s, 5);
+    index_.put(info, cConnection::blob(s, 6));
+  }
+  sqlite3_reset(s);
 }
 
 cSqliteStore::~cSqliteStore() = default;
@@ -227,11 +241,7 @@ std::vector<cChapterInfo> readChapters(sqlite3_stmt* s, cSqliteStore::cConnectio
 }  // namespace
 
 std::vector<cChapterInfo> cSqliteStore::search(std::string_view word, std::size_t limit) {
-  auto c = lease();
-  sqlite3_stmt* s = c->stmt(kSearch);
-  c->bindBlob(s, 1, foldCase(word));
-  c->bindInt(s, 2, static_cast<std::int64_t>(limit));
-  return readChapters(s, *c);
+  return index_.search(word, limit);
 }
 
 std::vector<cBookInfo> cSqliteStore::books() {
@@ -270,7 +280,13 @@ void cSqliteStore::storeList(const cNewList& list) {
     sqlite3_stmt* s = c->stmt(kChapterByFile);
     c->bindBlob(s, 1, list.fileName);
     std::optional<std::int64_t> existing;
-    if (c->step(s)) existing = sqlite3_column_int64(s, 0);
+    cChapterInfo info{0, 0, list.book, list.chapter, list.author, words};
+    if (c->step(s)) {
+      existing = info.id = sqlite3_column_int64(s, 0);
+      info.bookId = sqlite3_column_int64(s, 1);
+      info.title = cConnection::blob(s, 2);
+      info.book = cConnection::blob(s, 3);
+    }
     sqlite3_reset(s);
 
     if (existing) {
@@ -294,6 +310,7 @@ void cSqliteStore::storeList(const cNewList& list) {
       if (!c->step(s)) fail(c->db(), "book vanished");
       std::int64_t bookId = sqlite3_column_int64(s, 0);
       sqlite3_reset(s);
+      info.bookId = bookId;
 
       s = c->stmt(kInsertChapter);
       c->bindInt(s, 1, bookId);
@@ -306,8 +323,11 @@ void cSqliteStore::storeList(const cNewList& list) {
       while (c->step(s)) {
       }
       sqlite3_reset(s);
+      info.id = sqlite3_last_insert_rowid(c->db());
     }
     c->run(kCommit);
+    // Still under the write lock, so the index sees writes in commit order.
+    index_.put(info, folded);
   } catch (...) {
     try {
       c->run(kRollback);

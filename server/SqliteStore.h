@@ -1,8 +1,10 @@
 #pragma once
-// cExchangeStore on SQLite. The database runs in WAL mode so searches read
+// cExchangeStore on SQLite. The database runs in WAL mode so readers go on
 // while an upload writes; every thread leases a connection of its own from a
 // small pool, and each connection keeps its prepared statements. Only
-// prepared statements with bound parameters touch the data.
+// prepared statements with bound parameters touch the data. Searches run on
+// an in-memory index loaded at opening and updated with every stored list,
+// so one process should own the database file.
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "server/ExchangeStore.h"
+#include "server/SearchIndex.h"
 
 struct sqlite3;
 
@@ -48,6 +51,7 @@ class cSqliteStore final : public cExchangeStore {
   // Writers queue here instead of in SQLite's busy handler, whose sleeps
   // grow long under contention; readers never wait for it (WAL).
   std::mutex writeMutex_;
+  cSearchIndex index_;
 };
 
 }  // namespace tavrio::server

@@ -2,6 +2,9 @@
 # Search load: starts tavrio-exchange on a free loopback port with a fresh
 # demo database and drives GIVEME=SUCHE with wrk at 32 connections.
 # Usage: bench/server/search_load.sh [path/to/tavrio-exchange] [seconds]
+# EXTRA_LISTS=N first uploads N more lists (30-80 pairs each) through
+# tavrio_upload_load, to see the search over a bigger store.
+# WORD=... searches another word (percent-encoded; default Unit).
 # Fails unless >= 2000 requests/s, p99 <= 50 ms and no errors.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -27,7 +30,13 @@ for _ in $(seq 100); do
 done
 [ -n "$port" ] || { cat "$log"; exit 1; }
 
-url="http://127.0.0.1:$port/tavrio_webinterface.php?GIVEME=SUCHE&WONACH=Unit"
+if [ "${EXTRA_LISTS:-0}" -gt 0 ]; then
+  loader=$(find "$(dirname "$bin")/.." -type f -name tavrio_upload_load -perm -u+x 2>/dev/null | head -n 1)
+  [ -x "$loader" ] || { echo "tavrio_upload_load not found beside $bin"; exit 1; }
+  "$loader" --port "$port" --uploads "$EXTRA_LISTS" --clients 20 | tail -n 1
+fi
+
+url="http://127.0.0.1:$port/tavrio_webinterface.php?GIVEME=SUCHE&WONACH=${WORD:-Unit}"
 out=$(wrk -t2 -c32 -d"${seconds}s" --latency "$url")
 echo "$out"
 
