@@ -15,7 +15,9 @@
 #include "ui/Windows.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QStandardPaths>
+#include <QWindow>
 #include <vector>
 
 namespace tavrio {
@@ -26,6 +28,30 @@ std::vector<QWidget*>& created()
     static std::vector<QWidget*> list;
     return list;
 }
+
+// Every other window is shown as a transient of the entrance screen (a
+// dialog-type window with the entrance as transient parent), so the window
+// manager keeps it above the screen-sized entrance even when the learner
+// clicks the entrance behind it.
+class cKeepAboveEntrance final : public QObject {
+public:
+    explicit cKeepAboveEntrance(QWidget* main) : main_(main) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched != main_ && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow() && w->windowHandle() && main_->windowHandle()
+                && w->windowHandle()->transientParent() != main_->windowHandle())
+                w->windowHandle()->setTransientParent(main_->windowHandle());
+        }
+        return false;
+    }
+
+private:
+    QWidget* main_;
+};
 
 template <class W>
 W* make()
@@ -47,6 +73,10 @@ void createWindows()
     w.form11 = make<Tform11>();
     w.form13 = make<TForm13>();
     w.form15 = make<TForm15>();
+
+    for (QWidget* window : created())
+        if (window != w.form1)
+            window->setWindowFlags(window->windowFlags() | Qt::Dialog);
 
     w.formStart->setMainWindow(w.form1);
     w.formStart->setHouseWindow(w.form8);
@@ -77,8 +107,11 @@ int run(int argc, char** argv)
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     installQtSeams();
     createWindows();
+    cKeepAboveEntrance keepAbove(windows().form1);
+    app.installEventFilter(&keepAbove);
     windows().form1->show();
     const int rc = app.exec();
+    app.removeEventFilter(&keepAbove);
     setSession(nullptr);
     destroyWindows();
     return rc;

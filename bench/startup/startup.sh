@@ -29,6 +29,7 @@ for i in $(seq "$runs"); do
   pid=$!
   until xwininfo -name Tavrio 2>/dev/null | grep -q "IsViewable"; do
     kill -0 "$pid" 2>/dev/null || { echo "program ended early"; exit 1; }
+    sleep 0.002
   done
   mapped=$(date +%s%N)
   sleep 0.5
