@@ -6,7 +6,11 @@
 #include "exchange/WebInterface.h"
 #include "start/ExchangePage.h"
 #include "start/ExchangePages.h"
+#include "start/ExchangeWiring.h"
+#include "start/StartScreen.h"
 #include "start/TextPage.h"
+#include "exchange/qt/ExchangeClients.h"
+#include "exchange/qt/ExchangeSettings.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
@@ -16,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,6 +65,9 @@ private slots:
     void hiddenBookAndChapterLists();
     void navigationAndMail();
     void enteringThePageLoadsItsBackground();
+    void configurationSources_data();
+    void configurationSources();
+    void wiredIntoTheStartScreen();
 
 private:
     template <class W> W* on4(const char* name) { return tab4->findChild<W*>(QString::fromLatin1(name)); }
@@ -355,6 +363,77 @@ void ExchangePagesTest::enteringThePageLoadsItsBackground()
     QCOMPARE(background->pixmap().size(), QSize(800, 600));
     pages.exchange->ReleaseBackground();
     QVERIFY(background->pixmap().isNull());
+}
+
+void ExchangePagesTest::configurationSources_data()
+{
+    QTest::addColumn<QString>("settingsQuery");
+    QTest::addColumn<QByteArray>("envQuery");
+    QTest::addColumn<QString>("settingsMail");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("mail");
+    const QString def = QStringLiteral("http://127.0.0.1:8517");
+    const QString defMail = QString::fromLatin1(tavrio::exchange::DefaultMailAddress);
+    QTest::newRow("defaults") << QString() << QByteArray() << QString() << def << defMail;
+    QTest::newRow("settings key") << "http://tausch.example:8080/" << QByteArray() << "a@b.example"
+                                  << "http://tausch.example:8080" << "a@b.example";
+    QTest::newRow("environment wins") << "http://tausch.example:8080" << QByteArray("http://127.0.0.1:9000")
+                                      << QString() << "http://127.0.0.1:9000" << defMail;
+    QTest::newRow("unusable values ignored") << "ftp://x" << QByteArray("http://host/with/path") << QString()
+                                             << def << defMail;
+}
+
+void ExchangePagesTest::configurationSources()
+{
+    QFETCH(QString, settingsQuery);
+    QFETCH(QByteArray, envQuery);
+    QFETCH(QString, settingsMail);
+    QFETCH(QString, query);
+    QFETCH(QString, mail);
+    QSettings settings(dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    if (!settingsQuery.isEmpty())
+        settings.setValue("Exchange/QueryUrl", settingsQuery);
+    if (!settingsMail.isEmpty())
+        settings.setValue("Exchange/MailAddress", settingsMail);
+    settings.setValue("Exchange/FileUrl", "http://files.example:81");
+    if (envQuery.isEmpty())
+        qunsetenv("TAVRIO_QUERY_URL");
+    else
+        qputenv("TAVRIO_QUERY_URL", envQuery);
+    qunsetenv("TAVRIO_FILE_URL");
+    const auto config = tavrio::exchange::loadExchangeConfig(settings);
+    qunsetenv("TAVRIO_QUERY_URL");
+    QCOMPARE(QString::fromStdString(config.queryUrl), query);
+    QCOMPARE(QString::fromStdString(config.fileUrl), QStringLiteral("http://files.example:81"));
+    QCOMPARE(QString::fromStdString(config.mailAddress), mail);
+}
+
+void ExchangePagesTest::wiredIntoTheStartScreen()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("TAVRIO_QUERY_URL", "http://127.0.0.1:9");
+    TFormStart form;
+    auto& clients = tavrio::exchange::installExchange(form);
+    qunsetenv("TAVRIO_QUERY_URL");
+    QCOMPARE(clients.config.queryUrl, std::string("http://127.0.0.1:9"));
+    QVERIFY(form.page(TFormStart::ExchangePage)->findChild<QTableWidget*>("StringGrid2"));
+    QVERIFY(form.page(TFormStart::TextPage)->findChild<QPlainTextEdit*>("Memo2"));
+    auto* internet = form.page(TFormStart::ListEditorPage)->findChild<QPushButton*>("Button20");
+    QVERIFY(internet);
+
+    const QByteArray runtime = qgetenv("TAVRIO_RUNTIME_DIR");
+    const QString before = QDir::currentPath();
+    if (!runtime.isEmpty())
+        QDir::setCurrent(QString::fromLocal8Bit(runtime));
+    internet->click();
+    QDir::setCurrent(before);
+    QCOMPARE(form.currentPage(), int(TFormStart::ExchangePage));
+    auto* background = form.page(TFormStart::ExchangePage)->findChild<QLabel*>("Image6");
+    if (!runtime.isEmpty())
+        QVERIFY(!background->pixmap().isNull());
+    form.showPage(TFormStart::TextPage);
+    QVERIFY2(background->pixmap().isNull(), "leaving the page releases its picture");
+    form.CheckVersion(2); // a refused port: silently nothing
 }
 
 QTEST_MAIN(ExchangePagesTest)
