@@ -7,10 +7,12 @@
 #include "engine/ConfigFile.h"
 #include "engine/ListFile.h"
 #include "fuzz/engine/FuzzCheck.h"
+#include "fuzz/engine/ScratchDir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const cScratchDir scratch;
     FUZZ_CHECK(WriteFileAtomic("fuzz.ini", bytes));
     cConfigFile c;
     FUZZ_CHECK(c.Load("fuzz.ini"));

@@ -8,6 +8,7 @@
 #include "engine/ListFile.h"
 #include "engine/Session.h"
 #include "fuzz/engine/FuzzCheck.h"
+#include "fuzz/engine/ScratchDir.h"
 
 namespace {
 bool same(const std::vector<cListEntry>& a, const std::vector<cListEntry>& b)
@@ -25,6 +26,7 @@ bool same(const std::vector<cListEntry>& a, const std::vector<cListEntry>& b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const cScratchDir scratch;
     const auto entries = ParseList4(bytes);
     FUZZ_CHECK(same(ParseList4(FormatList4(entries)), entries));
 
@@ -32,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::unique_ptr<cSession> session;
     static int runs = 0;
     if (runs++ % 1000 == 0) {
-        WriteFileAtomic("fuzz.pfl", std::string("\x04" "fuzz"));
-        session = std::make_unique<cSession>("fuzz");
+        WriteFileAtomic("list.pfl", std::string("\x04" "list"));
+        session = std::make_unique<cSession>("list");
     }
     FUZZ_CHECK(WriteFileAtomic("fuzz.vok", bytes));
     session->ClearWords();

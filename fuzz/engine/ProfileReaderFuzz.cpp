@@ -10,10 +10,12 @@
 #include "engine/ListFile.h"
 #include "engine/Session.h"
 #include "fuzz/engine/FuzzCheck.h"
+#include "fuzz/engine/ScratchDir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
+    const cScratchDir scratch;
     const bool raw = size > 0 && data[0] == 0xFF;
     FUZZ_CHECK(WriteFileAtomic("fuzz.pfl", raw ? input.substr(1) : "\x04" "fuzz" + input));
     try {
