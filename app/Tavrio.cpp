@@ -65,14 +65,20 @@ W* make()
 void createWindows()
 {
     cWindows& w = windows();
+    // Start-up order: TForm1, TFormStart, TForm2 ... TForm6, TForm8 ... TForm25.
+    // Windows built elsewhere take their place in this order as they arrive.
     w.form1 = make<TForm1>();
     w.formStart = make<TFormStart>();
+    // TForm2, TForm3, TForm4, TForm5, TForm6
     w.form8 = make<TForm8>();
     w.form9 = make<TForm9>();
     w.form10 = make<TForm10>();
     w.form11 = make<Tform11>();
+    // TForm12
     w.form13 = make<TForm13>();
+    // TForm14
     w.form15 = make<TForm15>();
+    // TForm16, TForm17, TForm18, TForm20 ... TForm25
 
     for (QWidget* window : created())
         if (window != w.form1)

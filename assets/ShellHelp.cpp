@@ -1,7 +1,37 @@
 #include "Drawing.h"
 #include "ShellScenes.h"
 
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
 namespace tavrio::assets {
+
+namespace {
+// Puts a small picture of the screen under the help text, so the pupil
+// recognises what the help is about.
+bool addPreview(const QString& dir, const QString& helpPath, const QString& scenePath)
+{
+    const auto file = [&](const QString& windowsPath) {
+        QString rel = windowsPath;
+        rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return QDir(dir).filePath(rel);
+    };
+    QImage help(file(helpPath));
+    const QImage scene(file(scenePath));
+    if (help.isNull() || scene.isNull())
+        return false;
+    QPainter p(&help);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect box(250, 380, 300, 190);
+    p.fillRect(box.translated(4, 4), QColor(0, 0, 0, 60));
+    p.drawImage(box, scene);
+    p.setPen(QPen(QColor(230, 160, 40), 4));
+    p.drawRect(box);
+    p.end();
+    return saveBmp(help, dir, helpPath);
+}
+} // namespace
 
 bool paintShellHelp(const QString& dir)
 {
@@ -33,7 +63,11 @@ bool paintShellHelp(const QString& dir)
                            QStringLiteral("Auf dem Teich ist ein Boot in Seenot: rette es mit richtigen Antworten."),
                            QStringLiteral("Mit dem grünen Pfeil geht es zurück ins Haus.")})
          && ok;
-    return ok;
+    ok = addPreview(dir, QStringLiteral("Hilfe\\Start.bmp"), QStringLiteral("BG\\Eingang.bmp")) && ok;
+    ok = addPreview(dir, QStringLiteral("Hilfe\\DasHaus.bmp"), QStringLiteral("BG\\DasHaus.bmp")) && ok;
+    ok = addPreview(dir, QStringLiteral("Hilfe\\Dachboden.bmp"), QStringLiteral("BG\\Dachboden.bmp")) && ok;
+    ok = addPreview(dir, QStringLiteral("Hilfe\\Kinderzimmer.bmp"), QStringLiteral("BG\\Kinderzimmer.bmp")) && ok;
+    return addPreview(dir, QStringLiteral("Hilfe\\Garten.bmp"), QStringLiteral("BG\\Garten.bmp")) && ok;
 }
 
 } // namespace tavrio::assets
