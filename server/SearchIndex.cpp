@@ -54,6 +54,7 @@ std::vector<std::uint32_t> gramsOfWord(std::string_view word) {
 }  // namespace
 
 void cSearchIndex::put(const cChapterInfo& chapter, std::string folded) {
+  const std::vector<std::uint32_t> grams = gramsOfText(folded);  // outside the lock
   std::unique_lock lock(mutex_);
   std::uint32_t slot;
   if (auto it = slotOfChapter_.find(chapter.id); it != slotOfChapter_.end()) {
@@ -64,7 +65,7 @@ void cSearchIndex::put(const cChapterInfo& chapter, std::string folded) {
     entries_.push_back(cEntry{chapter, std::string()});
     slotOfChapter_.emplace(chapter.id, slot);
   }
-  for (std::uint32_t t : gramsOfText(folded)) {
+  for (std::uint32_t t : grams) {
     auto& slots = grams_[t];
     auto at = std::lower_bound(slots.begin(), slots.end(), slot);
     if (at == slots.end() || *at != slot) slots.insert(at, slot);
