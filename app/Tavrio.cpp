@@ -29,23 +29,33 @@ std::vector<QWidget*>& created()
     return list;
 }
 
-// Every other window is shown as a transient of the entrance screen (a
-// dialog-type window with the entrance as transient parent), so the window
-// manager keeps it above the screen-sized entrance even when the learner
-// clicks the entrance behind it.
-class cKeepAboveEntrance final : public QObject {
+// Every other window is a dialog-type window shown as a transient of the
+// window that opens it (the active one, else the entrance), so the window
+// manager keeps the chain entrance < start screen < house < room < exercise
+// in order even when the learner clicks a disabled window behind.
+class cKeepAboveOpener final : public QObject {
 public:
-    explicit cKeepAboveEntrance(QWidget* main) : main_(main) {}
+    explicit cKeepAboveOpener(QWidget* main) : main_(main) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched != main_ && watched->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (w->isWindow() && w->windowHandle() && main_->windowHandle()
-                && w->windowHandle()->transientParent() != main_->windowHandle())
-                w->windowHandle()->setTransientParent(main_->windowHandle());
-        }
+        if (event->type() != QEvent::Show || watched == main_ || !watched->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        QWindow* own = w->isWindow() ? w->windowHandle() : nullptr;
+        if (!own)
+            return false;
+        QWindow* parent = main_->windowHandle();
+        if (QWidget* active = QApplication::activeWindow(); active && active != w && active->windowHandle())
+            parent = active->windowHandle();
+        for (QWindow* up = parent; up; up = up->transientParent())
+            if (up == own) {
+                parent = main_->windowHandle();
+                break;
+            }
+        if (parent != own && own->transientParent() != parent)
+            own->setTransientParent(parent);
         return false;
     }
 
@@ -113,7 +123,7 @@ int run(int argc, char** argv)
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     installQtSeams();
     createWindows();
-    cKeepAboveEntrance keepAbove(windows().form1);
+    cKeepAboveOpener keepAbove(windows().form1);
     app.installEventFilter(&keepAbove);
     windows().form1->show();
     const int rc = app.exec();
