@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
@@ -67,10 +69,6 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tavrio"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(120, 180, 235));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     Image1 = new cPictureArea(QStringLiteral("Image1"), QRect(0, 0, 800, 600), this);
     Image1->hide();
@@ -159,6 +157,7 @@ void TForm1::layOutFor(QSize screen)
     resize(screen);
     const QSize off = tavrio::centringOffset(screen, QSize(800, 600));
     const QPoint shift(off.width(), off.height());
+    offset_ = shift;
     Image1->move(shift);
     Start->setGeometry(L::start.translated(shift));
     Optionen->setGeometry(L::options.translated(shift));
@@ -255,6 +254,22 @@ void TForm1::EndeClick()
 void TForm1::ImpressumClick() { tavrio::showImpressum(); }
 
 void TForm1::HilfeClick() { tavrio::showHelp(QStringLiteral("Hilfe\\Start.bmp")); }
+
+// Around the 800 x 600 picture the sky and the grass go on to the screen's
+// edges.
+void TForm1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int horizon = offset_.y() + L::horizon;
+    QLinearGradient sky(0, offset_.y(), 0, horizon);
+    sky.setColorAt(0, QColor(L::skyTop));
+    sky.setColorAt(1, QColor(L::skyBottom));
+    p.fillRect(QRect(0, 0, width(), horizon), sky);
+    QLinearGradient grass(0, horizon, 0, offset_.y() + 600);
+    grass.setColorAt(0, QColor(L::grassTop));
+    grass.setColorAt(1, QColor(L::grassBottom));
+    p.fillRect(QRect(0, horizon, width(), height() - horizon), grass);
+}
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {

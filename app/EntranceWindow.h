@@ -43,6 +43,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -65,4 +66,5 @@ private:
     QSpinBox* SpinEdit1;
     QTimer* Timer1;
     tavrio::cHotSpots doors_;
+    QPoint offset_;
 };

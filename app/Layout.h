@@ -3,6 +3,7 @@
 // pictures. The picture generator paints them at these places and cuts the
 // lit pictures from them, so the windows and the pictures always agree.
 #include <QRect>
+#include <QRgb>
 #include <QString>
 
 namespace tavrio::layout {
@@ -18,6 +19,13 @@ inline constexpr QRect backArrow{16, 520, 84, 66};
 inline constexpr QRect helpButton{724, 14, 62, 62};
 
 namespace entrance { // 800 x 600 area of "BG\\Eingang.bmp"
+// Sky above the horizon and grass below, as vertical gradients; the window
+// continues them beyond the picture on larger screens.
+inline constexpr int horizon = 470;
+inline constexpr QRgb skyTop = qRgb(110, 180, 240);
+inline constexpr QRgb skyBottom = qRgb(200, 235, 255);
+inline constexpr QRgb grassTop = qRgb(120, 200, 90);
+inline constexpr QRgb grassBottom = qRgb(70, 150, 60);
 inline constexpr QRect start{330, 280, 140, 240};
 inline constexpr QRect options{95, 340, 130, 180};
 inline constexpr QRect quit{575, 340, 130, 180};

@@ -10,10 +10,11 @@ namespace tavrio::assets {
 
 namespace {
 
-void paintSkyAndGrass(QPainter& p, int horizon)
+void paintSkyAndGrass(QPainter& p)
 {
-    fillGradient(p, QRect(0, 0, 800, horizon), QColor(110, 180, 240), QColor(200, 235, 255));
-    fillGradient(p, QRect(0, horizon, 800, 600 - horizon), QColor(120, 200, 90), QColor(70, 150, 60));
+    namespace L = layout::entrance;
+    fillGradient(p, QRect(0, 0, 800, L::horizon), QColor(L::skyTop), QColor(L::skyBottom));
+    fillGradient(p, QRect(0, L::horizon, 800, 600 - L::horizon), QColor(L::grassTop), QColor(L::grassBottom));
 }
 
 // The house front: wall, roof, chimney and upstairs windows.
@@ -86,7 +87,7 @@ bool paintEntranceFront(const QString& dir)
     namespace L = layout::entrance;
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
-    paintSkyAndGrass(p, 470);
+    paintSkyAndGrass(p);
     drawSun(p, QPointF(90, 80), 40);
     drawCloud(p, QPointF(250, 70), 40);
     drawCloud(p, QPointF(650, 40), 30);
