@@ -214,6 +214,17 @@ TEST_F(SessionFilesTest, ReportsMissingAndUnreadableLists)
     EXPECT_EQ(messages, (std::vector<std::string>{"Datei existiert nicht \"fehlt.vok\"",
                                                   "Datei existiert nicht \"ordner.vok\""}));
     EXPECT_EQ(s->CountWords(3), 0);
+
+    // A file that exists but whose reading fails (reading this one at
+    // offset 0 gives an I/O error on Linux).
+    const std::string unreadable = "/proc/self/mem";
+    std::string bytes;
+    if (FileExists(unreadable) && !ReadFileBytes(unreadable, bytes)) {
+        messages.clear();
+        s->AddVocabularyFile(unreadable);
+        EXPECT_EQ(messages, (std::vector<std::string>{"Konnte \"/proc/self/mem\" nicht laden!"}));
+        EXPECT_EQ(s->GetLoadedFiles().back(), unreadable);
+    }
 }
 
 TEST_F(SessionFilesTest, GarbageListLoadsWithoutCrash)
