@@ -15,6 +15,15 @@ std::uint8_t byteAt(const std::string& bytes, std::size_t pos)
     return static_cast<std::uint8_t>(bytes[pos]);
 }
 
+// Room for n elements, growing at least geometrically so that many small
+// lists added one by one do not copy the loaded ones each time.
+template <class V>
+void growFor(V& v, std::size_t n)
+{
+    if (n > v.capacity())
+        v.reserve(std::max(n, 2 * v.capacity()));
+}
+
 // End of the profile record that starts at pos, or 0 when no complete
 // record starts there.
 std::size_t NextRecord(const std::string& bytes, std::size_t pos)
@@ -72,8 +81,11 @@ void cSession::ReadProfile(const std::string& bytes)
     std::vector<std::uint32_t> starts;
     for (std::size_t pos = 1 + nameLength, end; (end = NextRecord(bytes, pos)) != 0; pos = end)
         starts.push_back(static_cast<std::uint32_t>(pos));
-    Stats.reserve(starts.size());
-    StatIndex.reserve(starts.size());
+    // Headroom for the records this session adds, so the first new answer
+    // does not move every record.
+    const std::size_t room = starts.size() + starts.size() / 4 + 64;
+    Stats.reserve(room);
+    StatIndex.reserve(room);
     const std::string_view all(bytes);
     for (const std::size_t pos : starts) {
         const std::string_view wordA = all.substr(pos + 3, byteAt(bytes, pos + 2));
@@ -145,10 +157,10 @@ void cSession::AddVocabularyFile(const std::string& fileName)
     const std::size_t expected = Entries.size() + (lines.size() + 3) / 4;
     EntryIndex.reserve(expected);
     FoldIndex.reserve(expected);
-    Entries.reserve(expected);
-    NextSame.reserve(expected);
-    ChainLast.reserve(expected);
-    Difficulty.reserve(expected);
+    growFor(Entries, expected);
+    growFor(NextSame, expected);
+    growFor(ChainLast, expected);
+    growFor(Difficulty, expected);
     const auto line = [&](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
     for (std::size_t i = 0; i < lines.size(); i += 4)
         if (line(i + 2) == "1")
