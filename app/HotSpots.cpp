@@ -12,6 +12,9 @@ void cHotSpots::add(cPictureArea* spot, QLabel* picture, const QString& litPath)
 
 void cHotSpots::light(const cPictureArea* spot)
 {
+    // Mouse moves come in streams; only a change of hot spot repaints.
+    if (spot == lit_)
+        return;
     lit_ = nullptr;
     for (Entry& e : entries_) {
         if (e.spot != spot) {
