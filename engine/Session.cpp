@@ -184,7 +184,7 @@ void cSession::AppendEntry(std::string_view original, std::string_view translati
     FoldIndex.insert(HashPair(HashWordFolded(original), HashWordFolded(translation)), index, [&](std::uint32_t j) {
         return EqualUpperAZ(Entries[j].original, original) && EqualUpperAZ(Entries[j].translation, translation);
     });
-    const int d = EntryDifficulty(index, Hashed{translation, original, p.h2, p.h1});
+    const int d = EntryDifficulty(Hashed{translation, original, p.h2, p.h1});
     Difficulty.push_back(static_cast<std::uint8_t>(d));
     ++DifficultyCount[d];
 }
@@ -243,16 +243,16 @@ int cSession::DifficultyOfScore(int score) const
     return 2;
 }
 
-int cSession::EntryDifficulty(std::uint32_t, const Hashed& translationFirst) const
+int cSession::EntryDifficulty(const Hashed& translationFirst) const
 {
     return DifficultyOfScore(ScoreOf(FindRecord(translationFirst)));
 }
 
 void cSession::RefreshChain(const Hashed& originalFirst)
 {
-    const Hashed asked{originalFirst.second, originalFirst.first, originalFirst.h2, originalFirst.h1};
+    // Every entry of the chain is the same pair, so has the same difficulty.
+    const int d = EntryDifficulty(Hashed{originalFirst.second, originalFirst.first, originalFirst.h2, originalFirst.h1});
     for (std::uint32_t j = FindEntry(originalFirst); j != npos; j = NextSame[j]) {
-        const int d = EntryDifficulty(j, asked);
         --DifficultyCount[Difficulty[j]];
         ++DifficultyCount[d];
         Difficulty[j] = static_cast<std::uint8_t>(d);

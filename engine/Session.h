@@ -120,7 +120,8 @@ private:
     std::uint32_t FindEntryFolded(std::string_view first, std::string_view second) const;
     int ScoreOf(const Match& m) const;
     int DifficultyOfScore(int score) const;
-    int EntryDifficulty(std::uint32_t entry, const Hashed& translationFirst) const;
+    // Difficulty of an entry: its translation asked, its original answered.
+    int EntryDifficulty(const Hashed& translationFirst) const;
     // Recomputes the cached difficulty of every entry made of this pair.
     void RefreshEntries(const Hashed& pair);
     void RefreshChain(const Hashed& originalFirst);
