@@ -250,9 +250,12 @@ int cSession::EntryDifficulty(const Hashed& translationFirst) const
 
 void cSession::RefreshChain(const Hashed& originalFirst)
 {
+    const std::uint32_t first = FindEntry(originalFirst);
+    if (first == npos)
+        return;
     // Every entry of the chain is the same pair, so has the same difficulty.
     const int d = EntryDifficulty(Hashed{originalFirst.second, originalFirst.first, originalFirst.h2, originalFirst.h1});
-    for (std::uint32_t j = FindEntry(originalFirst); j != npos; j = NextSame[j]) {
+    for (std::uint32_t j = first; j != npos; j = NextSame[j]) {
         --DifficultyCount[Difficulty[j]];
         ++DifficultyCount[d];
         Difficulty[j] = static_cast<std::uint8_t>(d);
