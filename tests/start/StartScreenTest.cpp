@@ -172,6 +172,19 @@ private slots:
         QVERIFY(!child<QLineEdit>("Edit1")->isVisible());
     }
 
+    void theRememberedListIsSelectedInTheHiddenListChoice()
+    {
+        for (const char* n : {"Englisch", "Franzoesisch", "Latein"})
+            cShellFixture::writeList(QString::fromLatin1(n), {{"a", "b"}});
+        tavrio::WriteRegistryValue(QStringLiteral("LastFile"), 2);
+        start->showPage(TFormStart::LoginPage);
+        QCOMPARE(child<QComboBox>("ComboBox4")->currentText(), QStringLiteral("Latein"));
+        // An index beyond the lists is ignored.
+        tavrio::WriteRegistryValue(QStringLiteral("LastFile"), 7);
+        start->showPage(TFormStart::LoginPage);
+        QCOMPARE(child<QComboBox>("ComboBox4")->currentIndex(), 0);
+    }
+
     void withoutMemoryTheLastProfileIsSelected()
     {
         for (const char* n : {"Anna", "Ben"})
