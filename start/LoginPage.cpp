@@ -1,5 +1,6 @@
 #include "start/LoginPage.h"
 
+#include "engine/ListFile.h"
 #include "engine/Session.h"
 #include "start/Layout.h"
 #include "start/Profiles.h"
@@ -124,11 +125,9 @@ void cLoginPage::Button3Click()
         return;
     }
     const std::string bytes = toAnsi(name);
-    for (const cNamedFile& f : listFiles(".pfl")) {
-        if (f.bytes == bytes) {
-            showMessage(QStringLiteral("Profilname existiert bereits,\r\nBitte wähle einen anderen"));
-            return;
-        }
+    if (FileExists(bytes + ".pfl")) {
+        showMessage(QStringLiteral("Profilname existiert bereits,\r\nBitte wähle einen anderen"));
+        return;
     }
     if (!createProfileFile(bytes)) {
         showMessage(QStringLiteral("Das Profil \"%1\" konnte nicht angelegt werden.").arg(name));
