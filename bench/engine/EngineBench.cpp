@@ -158,6 +158,21 @@ void KnowledgeText(benchmark::State& state)
     }
 }
 
+// A practice step as the engine test page does it: draw by difficulty, then
+// answer right, which moves a score and with it the difficulty counts.
+template <class S>
+void DrawAndAnswer(benchmark::State& state)
+{
+    S& s = Loaded<S>();
+    RandSeed(5);
+    std::string o, t, p;
+    int d = 0;
+    for (auto _ : state) {
+        s.GetRandomWord(o, t, p, d++ % 3);
+        benchmark::DoNotOptimize(s.IstDasRichtig(t, o, o));
+    }
+}
+
 template <class S>
 void SaveProfile(benchmark::State& state)
 {
@@ -200,6 +215,7 @@ void Register()
     whole(benchmark::RegisterBenchmark("Indexed/CountWords", CountWords<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/GetRandomWord", GetRandomWord<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/KnowledgeText20000", KnowledgeText<cSession>));
+    whole(benchmark::RegisterBenchmark("Indexed/DrawAndAnswer", DrawAndAnswer<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/SaveProfile100000", SaveProfile<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/Create100000", Create<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile20000", AddVocabularyFile<cSession>));
@@ -211,6 +227,7 @@ void Register()
     once(benchmark::RegisterBenchmark("Reference/CountWords", CountWords<cReferenceSession>));
     once(benchmark::RegisterBenchmark("Reference/GetRandomWord", GetRandomWord<cReferenceSession>));
     once(benchmark::RegisterBenchmark("Reference/KnowledgeText20000", KnowledgeText<cReferenceSession>));
+    once(benchmark::RegisterBenchmark("Reference/DrawAndAnswer", DrawAndAnswer<cReferenceSession>));
     whole(benchmark::RegisterBenchmark("Reference/SaveProfile100000", SaveProfile<cReferenceSession>));
     whole(benchmark::RegisterBenchmark("Reference/Create100000", Create<cReferenceSession>));
     whole(benchmark::RegisterBenchmark("Reference/AddVocabularyFile20000", AddVocabularyFile<cReferenceSession>));
