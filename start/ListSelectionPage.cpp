@@ -5,6 +5,7 @@
 #include "start/Profiles.h"
 #include "start/Registry.h"
 #include "start/StartScreen.h"
+#include "start/TickList.h"
 #include "ui/Assets.h"
 #include "ui/Navigation.h"
 #include "ui/PictureArea.h"
@@ -30,16 +31,12 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     Image3 = new cPictureArea(QStringLiteral("Image3"), QRect(0, 0, 800, 600), this);
     setPageFont(this);
 
-    CheckListBox1 = new QListWidget(this);
+    CheckListBox1 = new cTickList(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(L::listBox);
     QFont big = CheckListBox1->font();
     big.setPixelSize(20);
     CheckListBox1->setFont(big);
-    // A click anywhere on a row ticks it, as children expect.
-    connect(CheckListBox1, &QListWidget::itemActivated, this, [](QListWidgetItem* item) {
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    });
 
     Vokabelnauswahl_LosGehts = new QPushButton(QStringLiteral("Los gehts"), this);
     Vokabelnauswahl_LosGehts->setObjectName(QStringLiteral("Vokabelnauswahl_LosGehts"));
@@ -76,9 +73,7 @@ void cListSelectionPage::enter()
         s->ClearWords();
     CheckListBox1->clear();
     for (const cNamedFile& f : listFiles(".vok")) {
-        auto* item = new QListWidgetItem(f.display, CheckListBox1);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
+        QListWidgetItem* item = CheckListBox1->addRow(f.display);
         item->setData(kFileBytes, QByteArray::fromStdString(f.bytes));
     }
     if (CheckListBox1->count() > 0)

@@ -5,13 +5,13 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class TFormStart;
 
 namespace tavrio {
 
 class cPictureArea;
+class cTickList;
 
 class cListSelectionPage : public QWidget {
     Q_OBJECT
@@ -37,7 +37,7 @@ public slots:
 private:
     TFormStart* owner_;
     cPictureArea* Image3;
-    QListWidget* CheckListBox1;
+    cTickList* CheckListBox1;
     cPictureArea* Label9;
     QPushButton* Vokabelnauswahl_LosGehts;
     QPushButton* Button4;

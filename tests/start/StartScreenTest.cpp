@@ -236,6 +236,26 @@ private slots:
         QVERIFY(child<QLabel>("Image1")->pixmap().isNull());
     }
 
+    void aClickOnARowTicksItOnceAndSpaceToo()
+    {
+        cShellFixture::writeProfile("Anna");
+        cShellFixture::writeList(QStringLiteral("Englisch"), {{"dog", "Hund"}});
+        start->FormShow();
+        logIn(QStringLiteral("Anna"));
+        auto* lists = child<QListWidget>("CheckListBox1");
+        QListWidgetItem* row = lists->item(0);
+        const QRect r = lists->visualItemRect(row);
+        for (const QPoint at : {r.center(), QPoint(r.left() + 8, r.center().y())}) {
+            QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(row->checkState(), Qt::Checked);
+            QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(row->checkState(), Qt::Unchecked);
+        }
+        lists->setCurrentItem(row);
+        QTest::keyClick(lists, Qt::Key_Space);
+        QCOMPARE(row->checkState(), Qt::Checked);
+    }
+
     void losGehtsWithNothingTickedStaysOnThePage()
     {
         cShellFixture::writeProfile("Anna");
