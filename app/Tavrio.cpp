@@ -115,6 +115,12 @@ void destroyWindows()
 int run(int argc, char** argv)
 {
     Randomize();
+    // The windows place themselves on the screen (centred, the entrance over
+    // the whole screen), which Wayland does not allow; under a Wayland
+    // desktop the program therefore uses its X11 compatibility display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrio"));
     QApplication::setOrganizationName(QStringLiteral("Quendel"));
