@@ -19,6 +19,7 @@ namespace {
 const std::vector<std::string> kWords = {
     "Haus", "haus", "HAUS", "house", "House", "Baum", "tree", "Bank", "bank", "bench",
     "\xC4rger", "\xE4rger", "anger", "x", "", "self-confident", "selbstbewu\xDF" "t", "Bank ",
+    std::string(255, 'L'), std::string(256, 'L'),  // the longest storable word and one byte more
 };
 
 class SessionDifferentialTest : public cTempDirTest, public ::testing::WithParamInterface<unsigned> {
