@@ -4,6 +4,13 @@
 #include "exchange/WebFileInterface.h"
 #include "exchange/WebInterface.h"
 #include "exchange/qt/ExchangeClients.h"
+#include "ScriptedSeams.h"
+#include "start/ExchangePages.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -51,6 +58,7 @@ private slots:
     void versionCurrentAndOutdated();
     void uploadToAClosedPortFails();
     void silentPeerTimesOutAndQueueGoesOn();
+    void pageSearchesInstallsAndUploads();
 
 private:
     SearchResult search(const std::string& text);
@@ -283,6 +291,46 @@ void ExchangeIntegrationTest::silentPeerTimesOutAndQueueGoesOn()
     QCOMPARE(log, (std::vector<std::string>{"down-fail A - B.vok", "up-fail y.vok"}));
     QVERIFY(!clients->files.Busy());
     QVERIFY(clock.elapsed() < 10000);
+}
+
+void ExchangeIntegrationTest::pageSearchesInstallsAndUploads()
+{
+    tavrio::test::ScriptedSeams seams;
+    seams.install();
+    QWidget editor, exchange, text;
+    exchange.resize(800, 600);
+    installExchangePages(&editor, &exchange, &text, clients->web, clients->files, [](int) {},
+                         QStringLiteral("boerse@tavrio.example"));
+    exchange.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&exchange));
+    auto* edit = exchange.findChild<QLineEdit*>("searchforwhat");
+    auto* grid = exchange.findChild<QTableWidget*>("StringGrid2");
+    edit->setText(QStringLiteral("Unit"));
+    exchange.findChild<QPushButton*>("Button19")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(grid->rowCount() > 2, 10000);
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Buch"));
+    QCOMPARE(grid->item(1, 6)->text(), QStringLiteral("Installieren"));
+
+    const QString name = grid->item(1, 0)->text() + " - " + grid->item(1, 1)->text() + ".vok";
+    seams.answers << true;
+    const QRect cell = grid->visualRect(grid->model()->index(1, 6));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTRY_COMPARE_WITH_TIMEOUT(seams.messages.size(), 1, 15000);
+    QCOMPARE(seams.messages[0], name + " erfolgreich runtergeladen");
+    QVERIFY(QFile::exists(work->filePath(name)));
+
+    // The downloaded list goes back up under a new name and is found at once.
+    const QString upload = work->filePath(QStringLiteral("Seitentest - Eigene Liste.vok"));
+    QVERIFY(QFile::copy(work->filePath(name), upload));
+    seams.fileAnswers << upload;
+    exchange.findChild<QPushButton*>("Hochladen")->click();
+    auto* memo = text.findChild<QPlainTextEdit*>("Memo2");
+    QTRY_VERIFY_WITH_TIMEOUT(memo->toPlainText().contains("hochgeladen"), 15000);
+    QVERIFY(memo->toPlainText().endsWith(QStringLiteral("Seitentest - Eigene Liste.vok erfolgreich hochgeladen")));
+    edit->setText(QStringLiteral("Eigene Liste"));
+    exchange.findChild<QPushButton*>("Button19")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(grid->rowCount(), 2, 10000);
+    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("Seitentest"));
 }
 
 QTEST_MAIN(ExchangeIntegrationTest)
