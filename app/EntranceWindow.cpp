@@ -108,7 +108,7 @@ TForm1::TForm1(QWidget* parent)
     QFont link = Impressum->font();
     link.setUnderline(true);
     Impressum->setFont(link);
-    setTextColour(Impressum, Qt::white);
+    setTextColour(Impressum, Qt::white); // all colour groups: also while disabled
     Impressum->setCursor(Qt::PointingHandCursor);
     Impressum->hide();
     connect(Impressum, &cPictureArea::clicked, this, &TForm1::ImpressumClick);

@@ -48,10 +48,7 @@ void drawFace(QPainter& p, const QRectF& box, const cPersonLook& look)
     // hair behind the head
     p.setPen(Qt::NoPen);
     p.setBrush(look.hair);
-    if (look.hairStyle == cPersonLook::Curly)
-        for (int i = 0; i < 7; ++i)
-            p.drawEllipse(QPointF(box.left() + w * (0.1 + 0.13 * i), box.top() + h * 0.18), w * 0.16, h * 0.16);
-    else if (look.hairStyle != cPersonLook::Cap)
+    if (look.hairStyle != cPersonLook::Cap && look.hairStyle != cPersonLook::Curly)
         p.drawEllipse(box.adjusted(-w * 0.05, -h * 0.06, w * 0.05, -h * 0.3));
     if (look.hairStyle == cPersonLook::Bun)
         p.drawEllipse(QPointF(box.center().x(), box.top() - h * 0.08), w * 0.2, h * 0.16);
@@ -59,6 +56,16 @@ void drawFace(QPainter& p, const QRectF& box, const cPersonLook& look)
     p.setPen(QPen(look.skin.darker(140), 1.5));
     p.setBrush(look.skin);
     p.drawEllipse(box.adjusted(0, h * 0.08, 0, 0));
+    if (look.hairStyle == cPersonLook::Curly) {
+        // curls over the top of the head
+        p.setPen(Qt::NoPen);
+        p.setBrush(look.hair);
+        for (int i = 0; i < 6; ++i) {
+            const qreal a = M_PI * (0.95 - 0.9 * i / 5.0);
+            p.drawEllipse(QPointF(box.center().x() + std::cos(a) * w * 0.42, box.top() + h * 0.5 - std::sin(a) * h * 0.36),
+                          w * 0.14, h * 0.14);
+        }
+    }
     if (look.hairStyle == cPersonLook::Cap) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(220, 50, 50));
