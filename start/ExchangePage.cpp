@@ -84,6 +84,8 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid2->setFocusPolicy(Qt::NoFocus);
+    StringGrid2->setTextElideMode(Qt::ElideNone); // the narrow word-count column shows its digits
+    StringGrid2->setWordWrap(false);
     connect(StringGrid2, &QTableWidget::cellClicked, this,
             [this](int row, int column) { StringGrid2SelectCell(column, row); });
 
