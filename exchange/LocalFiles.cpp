@@ -11,7 +11,7 @@ bool isSafeFileName(std::string_view name)
         return false;
     for (const char ch : name) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 32 || c == 127 || ch == '/' || ch == '\\' || ch == ':')
+        if (c < 32 || c == 127 || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos)
             return false;
     }
     return true;

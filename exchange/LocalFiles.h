@@ -7,7 +7,8 @@
 namespace tavrio::exchange {
 
 // A name from the exchange that stays inside the working directory: not
-// empty, no "/" or "\", no "..", no drive prefix (":"), no control byte.
+// empty, no "/" or "\", no "..", no drive prefix (":"), no control byte,
+// none of * ? " < > | (names Windows refuses).
 bool isSafeFileName(std::string_view name);
 
 // Writes `bytes` to dir/name through dir/name.tmp and a rename. False (and

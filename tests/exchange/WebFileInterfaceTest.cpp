@@ -94,7 +94,7 @@ TEST_F(Transfers, failedDownloadsAreReportedAndLeaveNoFile)
 
 TEST_F(Transfers, unsafeNamesNeverLeaveTheWorkingDirectory)
 {
-    const std::string names[] = {"../x.vok", "a/b.vok", "a\\b.vok", "C:x.vok", "", "a\tb.vok", "..", std::string("a\0b", 3)};
+    const std::string names[] = {"../x.vok", "a/b.vok", "a\\b.vok", "C:x.vok", "", "a\tb.vok", "..", std::string("a\0b", 3), "a?.vok", "a|b.vok"};
     for (const std::string& name : names) {
         log.clear();
         files.Download(name);
