@@ -37,7 +37,8 @@ std::string encodeFileName(std::string_view name)
 
 std::string encodeQueryText(std::string_view text)
 {
-    static const std::string_view special = "%&#+";
+    // Separators of the query, and characters a strict URL may not hold.
+    static const std::string_view special = "%&#+=\"<>\\^`{|}";
     std::string out;
     out.reserve(text.size() * 3);
     for (const char ch : text) {

@@ -12,9 +12,10 @@ namespace tavrio::exchange {
 std::string encodeFileName(std::string_view name);
 
 // Text put into a query string "as typed": every byte that cannot stand in
-// an HTTP request line (blank, control bytes, bytes >= 128) and the bytes
-// that would change the query's meaning ("%", "&", "#", "+") become "%XX";
-// all else stays, so the server decodes exactly the typed bytes.
+// an HTTP request line (blank, control bytes, bytes >= 128, and " < > \ ^ `
+// { | }) and every byte that would change the query's meaning ("%", "&",
+// "#", "+", "=") becomes "%XX"; all else stays, so the server decodes
+// exactly the typed bytes.
 std::string encodeQueryText(std::string_view text);
 
 } // namespace tavrio::exchange

@@ -32,7 +32,9 @@ TEST(UrlEncoding, queryTextKeepsTypedBytesApartFromRequestLineBreakers)
         {"umlaut", "M\xFC" "de", "M%FCde"},
         {"separators", "a&b#c+d%e", "a%26b%23c%2Bd%25e"},
         {"controlBytes", std::string("a\r\nb\x7F", 5), "a%0D%0Ab%7F"},
-        {"otherPunctuationStays", "x=y/z?", "x=y/z?"},
+        {"charactersAUrlMayNotHold", "\"<>\\^`{|}", "%22%3C%3E%5C%5E%60%7B%7C%7D"},
+        {"equalsSign", "x=y", "x%3Dy"},
+        {"otherPunctuationStays", "x/z?!*'();:@$,", "x/z?!*'();:@$,"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(encodeQueryText(r.in), r.out) << r.name;

@@ -156,6 +156,14 @@ void ExchangeIntegrationTest::searchFindsTheDemoChapters()
         QVERIFY(std::stoi(r.words[i]) >= 30);
         QVERIFY(r.books[i].find("EXISTIERT NICHT") == std::string::npos);
     }
+    const std::string odd = "\"Zz\" <{x|y}> a=b ^`\\ 100% & #1 + \xFC";
+    const SearchResult echoed = search(odd);
+    QVERIFY2(echoed.arrived, "any typed text makes a valid request");
+    std::string shown = odd; // the server sends "<" and ">" of a value as "?"
+    for (char& c : shown)
+        if (c == '<' || c == '>')
+            c = '?';
+    QCOMPARE(echoed.word, shown);
     const SearchResult none = search("Zzyzx kein Treffer");
     QVERIFY(none.arrived);
     QCOMPARE(none.word, std::string("Zzyzx kein Treffer"));
