@@ -10,6 +10,14 @@ namespace tavrio::exchange {
 
 cQtHttpClient::cQtHttpClient(QObject* parent) : QObject(parent) {}
 
+cQtHttpClient::~cQtHttpClient()
+{
+    for (QNetworkReply* reply : manager_.findChildren<QNetworkReply*>()) {
+        reply->disconnect();
+        reply->abort();
+    }
+}
+
 bool cQtHttpClient::Get(const std::string& url, std::size_t maxBody, std::function<void(const cHttpReply&)> done)
 {
     const QUrl target = QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode);

@@ -15,6 +15,8 @@ public:
     static constexpr int DefaultTimeoutMs = 20000;
 
     explicit cQtHttpClient(QObject* parent = nullptr);
+    // Transfers still running are dropped without a report.
+    ~cQtHttpClient() override;
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
 
     bool Get(const std::string& url, std::size_t maxBody,

@@ -9,6 +9,14 @@ namespace tavrio::exchange {
 
 cQtSocketClient::cQtSocketClient(QObject* parent) : QObject(parent) {}
 
+cQtSocketClient::~cQtSocketClient()
+{
+    for (QTcpSocket* socket : findChildren<QTcpSocket*>())
+        socket->disconnect();
+    for (QTimer* timer : findChildren<QTimer*>())
+        timer->disconnect();
+}
+
 namespace {
 
 // One upload exchange; deletes itself once it has reported.

@@ -15,6 +15,8 @@ public:
     static constexpr int DefaultTimeoutMs = 20000;
 
     explicit cQtSocketClient(QObject* parent = nullptr);
+    // Transfers still running are dropped without a report.
+    ~cQtSocketClient() override;
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
 
     bool Exchange(const std::string& host, int port, const std::string& request, std::size_t maxReply,

@@ -299,6 +299,17 @@ void ExchangeIntegrationTest::silentPeerTimesOutAndQueueGoesOn()
     QCOMPARE(log, (std::vector<std::string>{"down-fail A - B.vok", "up-fail y.vok"}));
     QVERIFY(!clients->files.Busy());
     QVERIFY(clock.elapsed() < 10000);
+
+    // Clients that go away with transfers running report nothing afterwards.
+    bool reported = false;
+    clients->files.OnDownloadFailure = [&reported](const std::string&) { reported = true; };
+    clients->files.OnUploadFailure = clients->files.OnDownloadFailure;
+    clients->files.Upload(source);
+    clients->files.Download("C - D.vok");
+    QTest::qWait(50);
+    clients.reset();
+    QTest::qWait(600);
+    QVERIFY(!reported);
 }
 
 void ExchangeIntegrationTest::pageSearchesInstallsAndUploads()
