@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Messages.h"
+#include "exercises/wordsearch/TForm14.h"
 
 namespace L = tavrio::layout::attic;
 
@@ -27,10 +28,7 @@ void TForm9::BUCHSTABENSCHIESSENBUTTONClick() { tavrio::comingSoon(); }
 
 void TForm9::FLUCHTVONVOKABLIABUTTONClick() { tavrio::comingSoon(); }
 
-void TForm9::WOERTERSUCHENBUTTONClick()
-{
-    // opens TForm14 (wired when that window lands)
-}
+void TForm9::WOERTERSUCHENBUTTONClick() { tavrio::openWordSearch(this); }
 
 void TForm9::KREUZWORTRAETSELBUTTONClick() { tavrio::comingSoon(); }
 

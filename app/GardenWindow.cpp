@@ -1,6 +1,7 @@
 #include "app/GardenWindow.h"
 
 #include "app/Layout.h"
+#include "exercises/hidden/TForm5.h"
 
 namespace L = tavrio::layout::garden;
 
@@ -16,10 +17,7 @@ Tform11::Tform11(QWidget* parent)
     clearOnBackArrow();
 }
 
-void Tform11::VERSTECKTABERWOBUTTONClick()
-{
-    // opens TForm5 (wired when that window lands)
-}
+void Tform11::VERSTECKTABERWOBUTTONClick() { tavrio::openHiddenButWhere(this); }
 
 void Tform11::SEENOTButtonClick()
 {

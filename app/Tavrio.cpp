@@ -8,6 +8,9 @@
 #include "app/MemoryWindow.h"
 #include "app/WorkingDirectory.h"
 #include "engine/Random.h"
+#include "exercises/hidden/TForm5.h"
+#include "exercises/singlequery/TForm4.h"
+#include "exercises/wordsearch/TForm14.h"
 #include "engine/Session.h"
 #include "start/StartScreen.h"
 #include "ui/HelpWindow.h"
@@ -78,15 +81,19 @@ void createWindows()
     // Start-up order: TForm1, TFormStart, TForm2 ... TForm6, TForm8 ... TForm25.
     // Windows built elsewhere take their place in this order as they arrive.
     w.form1 = make<TForm1>();
+    w.entrance = w.form1;
     w.formStart = make<TFormStart>();
-    // TForm2, TForm3, TForm4, TForm5, TForm6
+    // TForm2, TForm3
+    w.form4 = make<TForm4>();
+    w.form5 = make<TForm5>();
+    // TForm6
     w.form8 = make<TForm8>();
     w.form9 = make<TForm9>();
     w.form10 = make<TForm10>();
     w.form11 = make<Tform11>();
     // TForm12
     w.form13 = make<TForm13>();
-    // TForm14
+    w.form14 = make<TForm14>();
     w.form15 = make<TForm15>();
     // TForm16, TForm17, TForm18, TForm20 ... TForm25
 

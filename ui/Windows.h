@@ -39,6 +39,9 @@ struct cWindows {
     TForm23* form23 = nullptr;
     TForm24* form24 = nullptr;
     TForm25* form25 = nullptr;
+    // The entrance screen as a plain widget, for layers that may not include
+    // its header (the single query returns to it).
+    QWidget* entrance = nullptr;
 };
 
 cWindows& windows();

@@ -66,13 +66,7 @@ TForm4::TForm4(QWidget* parent)
 QWidget* TForm4::returnTarget() const
 {
     // The entrance screen, when the program has one.
-    if (!tavrio::windows().form1)
-        return nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qstrcmp(w->metaObject()->className(), "TForm1") == 0)
-            return w;
-    }
-    return nullptr;
+    return tavrio::windows().entrance;
 }
 
 void TForm4::Button3Click()
