@@ -10,6 +10,8 @@
 #include "app/MemoryWindow.h"
 #include "app/Tavrio.h"
 #include "engine/ListFile.h"
+#include "exercises/hidden/TForm5.h"
+#include "exercises/wordsearch/TForm14.h"
 #include "engine/Session.h"
 #include "start/StartScreen.h"
 #include "ui/HelpWindow.h"
@@ -17,6 +19,7 @@
 #include "ui/Windows.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
@@ -334,6 +337,38 @@ private slots:
         QVERIFY(bytes.find("dog") != std::string::npos);
         QVERIFY(!e->isEnabled());
         QVERIFY(windows().formStart->isVisible());
+        QVERIFY(fx->seams.messages.isEmpty());
+    }
+
+    // The attic's word search and the garden's digging game open over their
+    // room with a round already started; "Zurück" brings the room back.
+    void theRoomsOpenTheirExercisesWithARoundStarted()
+    {
+        cShellFixture::writeProfile("Anna");
+        cShellFixture::writeList(QStringLiteral("Englisch"), {{"dog", "Hund"}});
+        tavrio::setSession(std::make_unique<cSession>("Anna"));
+        tavrio::session()->AddVocabularyFile("Englisch.vok");
+
+        QWidget* room = attic()();
+        room->show();
+        clickArea(child(room, QStringLiteral("WOERTERSUCHEN")));
+        auto* search = static_cast<QWidget*>(windows().form14);
+        QVERIFY(search->isVisible());
+        QVERIFY(!room->isEnabled());
+        QCOMPARE(qobject_cast<QPushButton*>(child(search, QStringLiteral("Button2")))->text(),
+                 QStringLiteral("Auflösen"));
+        qobject_cast<QPushButton*>(child(search, QStringLiteral("Button1")))->click();
+        QVERIFY(room->isEnabled() && !search->isVisible());
+
+        room = garden()();
+        room->show();
+        clickArea(child(room, QStringLiteral("Verstecktaberwo")));
+        auto* dig = static_cast<QWidget*>(windows().form5);
+        QVERIFY(dig->isVisible());
+        QVERIFY(!room->isEnabled());
+        QCOMPARE(qobject_cast<QLineEdit*>(child(dig, QStringLiteral("Uebersetzt")))->text(),
+                 QStringLiteral("Hier die Übersetzung eingeben!"));
+        QCOMPARE(qobject_cast<QLineEdit*>(child(dig, QStringLiteral("Orginal")))->text(), QStringLiteral("dog"));
         QVERIFY(fx->seams.messages.isEmpty());
     }
 
