@@ -12,6 +12,7 @@
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "engine/Session.h"
+#include "start/ExchangeWiring.h"
 #include "start/StartScreen.h"
 #include "ui/HelpWindow.h"
 #include "ui/Seams.h"
@@ -83,6 +84,7 @@ void createWindows()
     w.form1 = make<TForm1>();
     w.entrance = w.form1;
     w.formStart = make<TFormStart>();
+    exchange::installExchange(*w.formStart);
     // TForm2, TForm3
     w.form4 = make<TForm4>();
     w.form5 = make<TForm5>();
