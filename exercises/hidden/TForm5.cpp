@@ -2,9 +2,9 @@
 
 #include "engine/Random.h"
 #include "engine/Session.h"
-#include "exercises/frame/ClickablePicture.h"
 #include "exercises/frame/WordDraw.h"
 #include "ui/Assets.h"
+#include "ui/PictureArea.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -80,10 +80,11 @@ TForm5::TForm5(QWidget* parent)
     underline->setStyleSheet(QStringLiteral("background: black;"));
 
     for (int k = 1; k <= kCells; ++k) {
-        auto* cell = new cClickablePicture(QStringLiteral("Image%1").arg(k), this);
         const cPoint at = cDigField::cellOrigin(k);
-        cell->setGeometry(at.x, at.y, kCellPixels, kCellPixels);
-        connect(cell, &cClickablePicture::clicked, this, &TForm5::Button2Click);
+        auto* cell = new tavrio::cPictureArea(QStringLiteral("Image%1").arg(k),
+                                              QRect(at.x, at.y, kCellPixels, kCellPixels), this);
+        cell->setCursor(Qt::PointingHandCursor);
+        connect(cell, &tavrio::cPictureArea::clicked, this, &TForm5::Button2Click);
         cells_[k - 1] = cell;
     }
     fillWater();
@@ -112,7 +113,7 @@ TForm5::TForm5(QWidget* parent)
 
 void TForm5::setCell(int k, const QString& picture)
 {
-    cClickablePicture* cell = cells_[k - 1];
+    tavrio::cPictureArea* cell = cells_[k - 1];
     // Loaded each time (QPixmap caches the files), so pictures missing at
     // start-up appear once they exist.
     const QColor fallback = picture == kHit    ? QColor(250, 200, 0)

@@ -13,7 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class cClickablePicture;
+namespace tavrio { class cPictureArea; }
 
 class TForm5 : public cExerciseWindow {
     Q_OBJECT
@@ -41,7 +41,7 @@ private:
     void setCell(int k, const QString& picture);
     void fillWater();
 
-    std::array<cClickablePicture*, tavrio::hidden::kCells> cells_{};
+    std::array<tavrio::cPictureArea*, tavrio::hidden::kCells> cells_{};
     QLabel* uebrig;
     cCounterField* versuche;
     QLabel* Versuchetext;
