@@ -10,17 +10,16 @@ work=${1:-"$build/work"}
 
 "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-targets=(tavrio)
-if grep -q "tavrio-exchange" "$top/server/CMakeLists.txt" 2>/dev/null; then
-  targets+=(tavrio-exchange)
-fi
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
+cmake --build "$build" -j"$(nproc)" --target tavrio tavrio-exchange
 
-# The working directory gets the generated pictures, sounds and sample
-# lists; files already there (profiles, the learner's own lists,
-# config.ini) are kept.
+# The working directory gets the generated pictures and sounds (refreshed
+# each time) and the sample lists; files the learner made there (profiles,
+# own or edited lists, config.ini) are kept.
 mkdir -p "$work"
-cp -rn "$build/runtime/." "$work/"
+for dir in BG Hilfe Images Sound; do
+  [ -d "$build/runtime/$dir" ] && cp -r "$build/runtime/$dir" "$work/"
+done
+cp -n "$build/runtime/"*.vok "$work/" 2>/dev/null || true
 
 server_pid=""
 stop_server() {
