@@ -20,6 +20,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStandardPaths>
 #include <QWindow>
 #include <vector>
@@ -136,6 +139,12 @@ int run(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));
     chooseWorkingDirectory(QApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Qt's own texts (file dialogs, context menus) in German where the
+    // translation is installed.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
     installQtSeams();
     createWindows();
     cKeepAboveOpener keepAbove(windows().form1);

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev libsqlite3-dev wrk
-  fonts-dejavu-core xvfb xauth x11-utils
+  qt6-translations-l10n fonts-dejavu-core xvfb xauth x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QUrl>
 #include <memory>
@@ -28,8 +29,15 @@ class QtQuestions final : public QuestionSeam {
 public:
     bool askYesNo(const QString& text) override
     {
-        return QMessageBox::question(dialogParent(), QStringLiteral("Tavrio"), text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        // The button captions are set here so the box reads German even
+        // where no Qt translation is installed.
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavrio"), text, QMessageBox::NoButton,
+                        dialogParent());
+        QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes;
     }
 };
 
