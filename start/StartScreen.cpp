@@ -1,6 +1,8 @@
 #include "start/StartScreen.h"
 
+#include "start/EngineTestPage.h"
 #include "start/Layout.h"
+#include "start/ListEditorPage.h"
 #include "start/ListSelectionPage.h"
 #include "start/LoginPage.h"
 #include "start/SettingsPage.h"
@@ -41,8 +43,8 @@ TFormStart::TFormStart(QWidget* parent)
     lists_ = new tavrio::cListSelectionPage(this);
     settings_ = new tavrio::cSettingsPage(this);
     PageControl1->addWidget(login_);
-    PageControl1->addWidget(emptyPage("TabSheet2"));
-    PageControl1->addWidget(emptyPage("TabSheet3"));
+    PageControl1->addWidget(new tavrio::cListEditorPage(this));
+    PageControl1->addWidget(new tavrio::cEngineTestPage(this, login_));
     PageControl1->addWidget(lists_);
     PageControl1->addWidget(emptyPage("TabSheet4"));
     PageControl1->addWidget(emptyPage("TabSheet5"));
@@ -106,6 +108,14 @@ void TFormStart::PageControl1Changing()
     case LoginPage:
         login_->enter();
         TabSheet1Show();
+        break;
+    case ListEditorPage:
+        if (auto* editor = qobject_cast<tavrio::cListEditorPage*>(page(ListEditorPage)))
+            editor->enter();
+        break;
+    case EngineTestPage:
+        if (auto* test = qobject_cast<tavrio::cEngineTestPage*>(page(EngineTestPage)))
+            test->TabSheet3Show();
         break;
     case ListSelectionPage:
         lists_->enter();
