@@ -166,10 +166,4 @@ void cListEditorModel::appendRow(Row row)
     endInsertRows();
 }
 
-void cListEditorModel::refreshKnowledge()
-{
-    if (!rows_.empty())
-        emit dataChanged(index(0, KnowledgeColumn), index(rowCount() - 1, KnowledgeColumn));
-}
-
 } // namespace tavrio

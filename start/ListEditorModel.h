@@ -63,8 +63,6 @@ public:
     void toggleMark(int r);
     void deleteRow(int r);
     void appendRow(Row row);
-    // The learner's scores may have moved: redraw the knowledge column.
-    void refreshKnowledge();
 
 signals:
     // A cell edit changed the stored text; `lossy` when some typed character

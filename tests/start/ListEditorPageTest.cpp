@@ -357,6 +357,21 @@ private slots:
         QVERIFY(QFile::exists(QStringLiteral("Alpha.vok")));
     }
 
+    void lautschriftOpensThePhoneticWindowOnlyWhenItExists()
+    {
+        QWidget phonetic;
+        phonetic.setObjectName(QStringLiteral("TForm25"));
+        openEditor();
+        click("LautschriftButton");
+        QVERIFY(!phonetic.isVisible());
+        QVERIFY(start->isEnabled());
+        // The table entry only marks that the window was made.
+        tavrio::windows().form25 = reinterpret_cast<TForm25*>(&phonetic);
+        click("LautschriftButton");
+        QVERIFY(phonetic.isVisible());
+        QVERIFY(!start->isEnabled());
+    }
+
     void twentyThousandEntriesLoadQuickly()
     {
         QByteArray bytes;
