@@ -80,14 +80,6 @@ private slots:
         QCOMPARE(start->currentPage(), int(TFormStart::LoginPage));
     }
 
-    void testLoginWithoutAProfileStaysOnTheLogin()
-    {
-        testLogin(QStringLiteral("Neues Profil"));
-        QCOMPARE(start->currentPage(), int(TFormStart::LoginPage));
-        QVERIFY(tavrio::session() == nullptr);
-        QCOMPARE(fx->seams.messages.size(), 1);
-    }
-
     void drawing_data()
     {
         QTest::addColumn<bool>("loaded");
