@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,7 +84,12 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid2->setFocusPolicy(Qt::NoFocus);
+    // The grid takes focus so the keyboard reaches "Installieren": arrows
+    // move the current cell, Return or Space acts like a click on it. Tab
+    // leaves the grid instead of walking its cells.
+    StringGrid2->setFocusPolicy(Qt::StrongFocus);
+    StringGrid2->setTabKeyNavigation(false);
+    StringGrid2->installEventFilter(this);
     StringGrid2->setTextElideMode(Qt::ElideNone); // the narrow word-count column shows its digits
     StringGrid2->setWordWrap(false);
     connect(StringGrid2, &QTableWidget::cellClicked, this,
@@ -199,6 +205,20 @@ void cExchangePage::StringGrid2SelectCell(int column, int row)
     const QString name = FileNameOfRow(row);
     if (tavrio::askYesNo(QStringLiteral("Die Vokabeldatei \"") + name + QStringLiteral("\" wirklich runterladen?")))
         RequestDownload(name);
+}
+
+bool cExchangePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StringGrid2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            const QModelIndex current = StringGrid2->currentIndex();
+            if (current.isValid())
+                StringGrid2SelectCell(current.column(), current.row());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void cExchangePage::ShowSearchResult(const std::string& word, const cStringList& books, const cStringList& chapters,

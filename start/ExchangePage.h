@@ -58,6 +58,10 @@ public slots:
     // The editor page's "Aus dem Internet laden".
     void Button20Click();
 
+protected:
+    // Return or Space on the result grid's current cell.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void RequestDownload(const QString& fileName);
     QString Cell(int column, int row) const;

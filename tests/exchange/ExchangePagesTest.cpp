@@ -56,6 +56,8 @@ private slots:
     void nothingFound();
     void gridClicks_data();
     void gridClicks();
+    void gridKeys_data();
+    void gridKeys();
     void confirmedInstallDownloadsAndReports();
     void hiddenDownloadTakesFirstRowWithoutAsking();
     void transferReports_data();
@@ -227,6 +229,39 @@ void ExchangePagesTest::gridClicks()
     QCOMPARE(seams.questions,
              QStringList{QStringLiteral("Die Vokabeldatei \"Englisch 5 - Unit 2.vok\" wirklich runterladen?")});
     QVERIFY2(fileHttp->urls.empty(), "answered No: nothing is downloaded");
+}
+
+void ExchangePagesTest::gridKeys_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("asked"); // empty: no question
+    const QString unit1 = QStringLiteral("Die Vokabeldatei \"Englisch 5 - Unit 1.vok\" wirklich runterladen?");
+    const QString unit2 = QStringLiteral("Die Vokabeldatei \"Englisch 5 - Unit 2.vok\" wirklich runterladen?");
+    QTest::newRow("Return on install") << 1 << 6 << QList<int>{Qt::Key_Return} << unit1;
+    QTest::newRow("Space on install") << 1 << 6 << QList<int>{Qt::Key_Space} << unit1;
+    QTest::newRow("arrow down, then Return") << 1 << 6 << QList<int>{Qt::Key_Down, Qt::Key_Return} << unit2;
+    QTest::newRow("Return on a book name") << 1 << 0 << QList<int>{Qt::Key_Return} << QString();
+    QTest::newRow("Return on the header") << 0 << 6 << QList<int>{Qt::Key_Return} << QString();
+}
+
+void ExchangePagesTest::gridKeys()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, asked);
+    web->HandleAnswer(searchAnswer({"Unit 1", "Unit 2"}));
+    auto* grid = on4<QTableWidget>("StringGrid2");
+    grid->setFocus();
+    QVERIFY(grid->hasFocus());
+    grid->setCurrentCell(row, column);
+    for (int key : keys)
+        QTest::keyClick(grid, Qt::Key(key));
+    QCOMPARE(seams.questions, asked.isEmpty() ? QStringList{} : QStringList{asked});
+    QVERIFY(grid->selectedItems().isEmpty());
+    QVERIFY(fileHttp->urls.empty());
 }
 
 void ExchangePagesTest::confirmedInstallDownloadsAndReports()
