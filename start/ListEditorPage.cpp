@@ -42,7 +42,9 @@ constexpr QRect kBackButton{10, 556, 130, 32};
 constexpr QRect kSaveButton{150, 556, 160, 32};
 constexpr QRect kSaveAsButton{320, 556, 180, 32};
 
-constexpr int kColumnWidths[] = {14, 143, 143, 72, 138, 60};
+// Column widths in the proportions 14 : 143 : 143 : 72 : 138 : 60, widened to
+// fill the grid at the page's larger font.
+constexpr int kColumnWidths[] = {24, 190, 190, 95, 185, 75};
 
 const QString kDiscardToChoose = QStringLiteral(
     "Du hast die Datei geändert.\r\n Möchtest du ohne Speichern eine andere wählen?\r\nAlle Änderungen gehen dan verloren!");
@@ -94,6 +96,10 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(kGrid);
     StringGrid1->setModel(model_);
+    QFont gridFont = StringGrid1->font();
+    gridFont.setPixelSize(14);
+    StringGrid1->setFont(gridFont);
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(20);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
