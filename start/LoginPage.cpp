@@ -40,7 +40,7 @@ cLoginPage::cLoginPage(TFormStart* owner)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(L::nameEdit);
-    connect(Edit1, &QLineEdit::returnPressed, this, &cLoginPage::Button3Click);
+    Edit1->installEventFilter(this);
     Button3 = new QPushButton(QStringLiteral("Erstellen"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(L::createButton);
@@ -134,6 +134,10 @@ void cLoginPage::Button3Click()
         return;
     }
     owner_->FormShow();
+    // The new profile is selected now. Left in the field, the name would
+    // win over the remembered profile at every later showing of the start
+    // screen, even after another learner logged in.
+    Edit1->clear();
 }
 
 void cLoginPage::Button2Click()
@@ -147,13 +151,16 @@ void cLoginPage::Button2Click()
     // A learner who comes back to the login keeps the progress made so far.
     if (cSession* previous = session())
         previous->SaveProfile();
+    const QString failed = QStringLiteral("Das Profil \"%1\" konnte nicht geladen werden.").arg(ComboBox1->currentText());
     try {
         setSession(std::make_unique<cSession>(bytes));
-    } catch (const std::exception& e) {
+    } catch (const cProfileError& e) {
         const QString why = fromAnsi(e.what());
-        showMessage(why.isEmpty()
-                        ? QStringLiteral("Das Profil \"%1\" konnte nicht geladen werden.").arg(ComboBox1->currentText())
-                        : why);
+        showMessage(why.isEmpty() ? failed : why);
+        return;
+    } catch (const std::exception&) {
+        // Anything else (out of memory on a huge file) has no German text.
+        showMessage(failed);
         return;
     }
     owner_->showPage(TFormStart::ListSelectionPage);
@@ -161,14 +168,39 @@ void cLoginPage::Button2Click()
 
 void cLoginPage::Button1Click() { owner_->closeMainWindow(); }
 
+namespace {
+bool isReturn(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
+// Return anywhere else on the page logs in ("Erstellen" when it has the
+// focus creates instead).
 void cLoginPage::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!Edit1->hasFocus())
+    if (isReturn(event)) {
+        if (Button3->hasFocus())
+            Button3Click();
+        else
             Button2Click();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The key is consumed here: passed on, it would reach the page after the
+// new profile was selected and log it in at once.
+bool cLoginPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit1 && isReturn(event)) {
+        Button3Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tavrio

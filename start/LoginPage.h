@@ -36,6 +36,8 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Return in the name field creates the profile and goes no further.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void selectProfile(int index);

@@ -8,6 +8,7 @@
 #include "start/Profiles.h"
 #include "start/Registry.h"
 #include "start/StartScreen.h"
+#include "ui/Navigation.h"
 #include "ui/Windows.h"
 
 #include <QComboBox>
@@ -148,6 +149,60 @@ private slots:
         QCOMPARE(profileItems().size(), 1);
     }
 
+    // Return creates a profile in the name field and logs in elsewhere on
+    // the page, never both at once.
+    void returnCreatesInTheNameFieldAndLogsInElsewhere_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("profileFiles");
+        QTest::newRow("name field") << QStringLiteral("Edit1") << int(TFormStart::LoginPage)
+                                    << QStringList{QStringLiteral("Anna.pfl"), QStringLiteral("Ben.pfl")};
+        QTest::newRow("Erstellen") << QStringLiteral("Button3") << int(TFormStart::LoginPage)
+                                   << QStringList{QStringLiteral("Anna.pfl"), QStringLiteral("Ben.pfl")};
+        QTest::newRow("profile list") << QStringLiteral("ComboBox1") << int(TFormStart::ListSelectionPage)
+                                      << QStringList{QStringLiteral("Anna.pfl")};
+    }
+    void returnCreatesInTheNameFieldAndLogsInElsewhere()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, page);
+        QFETCH(QStringList, profileFiles);
+        cShellFixture::writeProfile("Anna");
+        start->FormShow();
+        const bool creating = focus != QStringLiteral("ComboBox1");
+        profiles()->setCurrentIndex(creating ? 0 : 1);
+        QMetaObject::invokeMethod(start->findChild<QObject*>(QStringLiteral("TabSheet1")), "ComboBox1Change");
+        child<QLineEdit>("Edit1")->setText(creating ? QStringLiteral("Ben") : QString());
+        start->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(start.get()));
+        QWidget* target = child<QWidget>(qPrintable(focus));
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(start->currentPage(), page);
+        QCOMPARE(tavrio::session() != nullptr, !creating);
+        QCOMPARE(QDir::current().entryList({QStringLiteral("*.pfl")}, QDir::Files, QDir::Name), profileFiles);
+        QVERIFY(fx->seams.messages.isEmpty());
+        if (creating)
+            QCOMPARE(profiles()->currentText(), QStringLiteral("Ben"));
+    }
+
+    void aNewProfileDoesNotOverrideTheRememberedOneLater()
+    {
+        cShellFixture::writeProfile("Anna");
+        start->FormShow();
+        createProfile(QStringLiteral("Ben"));
+        QCOMPARE(profiles()->currentText(), QStringLiteral("Ben"));
+        profiles()->setCurrentIndex(profiles()->findText(QStringLiteral("Anna")));
+        QMetaObject::invokeMethod(start->findChild<QObject*>(QStringLiteral("TabSheet1")), "ComboBox1Change");
+        clickArea("Label7");
+        QCOMPARE(start->currentPage(), int(TFormStart::ListSelectionPage));
+        // "Ende" on the entrance shows the start screen again.
+        start->hide();
+        start->show();
+        QCOMPARE(profiles()->currentText(), QStringLiteral("Anna"));
+    }
+
     void theLongestNameThatFitsIsAccepted()
     {
         QVERIFY(tavrio::profileNameProblem(QString(251, QLatin1Char('x'))).isEmpty());
@@ -286,6 +341,44 @@ private slots:
             tavrio::session()->GetNextWord(original, translation);
             QCOMPARE(QByteArray::fromStdString(original), QByteArray("amicus"));
         }
+    }
+
+    // Back from the house the page is not entered again; a second "Los
+    // gehts" loads only what is ticked now.
+    void aSecondLosGehtsPractisesOnlyTheListsTickedNow()
+    {
+        cShellFixture::writeProfile("Anna");
+        cShellFixture::writeList(QStringLiteral("Englisch"), {{"dog", "Hund"}, {"cat", "Katze"}});
+        cShellFixture::writeList(QStringLiteral("Latein"), {{"amicus", "der Freund"}});
+        start->FormShow();
+        logIn(QStringLiteral("Anna"));
+        auto* lists = child<QListWidget>("CheckListBox1");
+        lists->item(0)->setCheckState(Qt::Checked);
+        click("Vokabelnauswahl_LosGehts");
+        QCOMPARE(tavrio::session()->CountWords(3), 2);
+        tavrio::returnTo(house.get(), start.get());
+        lists->item(0)->setCheckState(Qt::Unchecked);
+        lists->item(1)->setCheckState(Qt::Checked);
+        click("Vokabelnauswahl_LosGehts");
+        QCOMPARE(tavrio::session()->CountWords(3), 1);
+        std::string original, translation;
+        tavrio::session()->GetNextWord(original, translation);
+        QCOMPARE(QByteArray::fromStdString(original), QByteArray("amicus"));
+    }
+
+    void theScaleCaptionsAreShownWhole_data()
+    {
+        QTest::addColumn<QString>("label");
+        for (const char* name : {"IntensivLabel1", "IntensivLabel2", "IntensivLabel3", "HartLabel1", "HartLabel2",
+                                 "HartLabel3", "HartLabel4"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void theScaleCaptionsAreShownWhole()
+    {
+        QFETCH(QString, label);
+        auto* l = child<QLabel>(qPrintable(label));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
+        QVERIFY(QRect(0, 0, 800, 600).contains(l->geometry()));
     }
 
     void confirmedSettingsAreWrittenToConfigIni()
