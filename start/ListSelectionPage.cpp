@@ -103,6 +103,10 @@ void cListSelectionPage::Vokabelnauswahl_LosGehtsClick()
     if (CheckListBox1->count() == 0)
         return;
     cSession* s = session();
+    // Back from the house the page is not entered anew; the lists loaded
+    // for the last round go, so only what is ticked now is practised.
+    if (s)
+        s->ClearWords();
     bool ticked = false;
     for (int i = 0; i < CheckListBox1->count(); ++i) {
         const QListWidgetItem* item = CheckListBox1->item(i);

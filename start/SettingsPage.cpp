@@ -58,10 +58,11 @@ cSettingsPage::cSettingsPage(TFormStart* owner)
 void cSettingsPage::addScaleLabels(const QStringList& captions, const QRect& bar, int top, const QString& prefix)
 {
     const int n = int(captions.size());
-    const int width = 200;
     for (int i = 0; i < n; ++i) {
         auto* label = new QLabel(captions[i], this);
         label->setObjectName(prefix + QString::number(i + 1));
+        // Wide enough for the whole caption in the page's font.
+        const int width = qMax(200, label->fontMetrics().horizontalAdvance(captions[i]) + 8);
         const int centre = bar.left() + (n > 1 ? bar.width() * i / (n - 1) : bar.width() / 2);
         int left = centre - width / 2;
         Qt::Alignment align = Qt::AlignHCenter;
