@@ -58,7 +58,7 @@ void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face)
 }
 
 bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QString& title,
-                      const QStringList& lines)
+                      const QStringList& lines, int* textBottom)
 {
     QImage img = canvas(800, 600, QColor(255, 250, 225));
     QPainter p(&img);
@@ -92,6 +92,8 @@ bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QStr
         p.drawText(box, Qt::TextWordWrap, line);
         y += used.height() + 18;
     }
+    if (textBottom)
+        *textBottom = y - 18;
     p.end();
     return saveBmp(img, dir, windowsPath);
 }

@@ -25,7 +25,8 @@ void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSi
 void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face = QColor(255, 214, 90));
 
 // An 800 x 600 help picture: a title and a few lines of German text.
+// `textBottom`, when given, receives the y just below the last line.
 bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QString& title,
-                      const QStringList& lines);
+                      const QStringList& lines, int* textBottom = nullptr);
 
 } // namespace tavrio::assets

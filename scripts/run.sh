@@ -15,6 +15,7 @@ cmake --build "$build" -j"$(nproc)" --target tavrio tavrio-exchange
 # The working directory gets the generated pictures and sounds (refreshed
 # each time) and the sample lists; files the learner made there (profiles,
 # own or edited lists, config.ini) are kept.
+[ -d "$build/runtime/BG" ] || { echo "The build made no pictures in $build/runtime" >&2; exit 1; }
 mkdir -p "$work"
 for dir in BG Hilfe Images Sound; do
   [ -d "$build/runtime/$dir" ] && cp -r "$build/runtime/$dir" "$work/"
