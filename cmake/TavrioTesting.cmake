@@ -3,8 +3,9 @@
 #   tavrio_gtest(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2)
 #     a GoogleTest executable, its cases registered one by one with CTest.
 #   tavrio_qtest(NAME name SOURCES a.cpp LIBS lib1)
-#     a Qt Test executable on the offscreen platform, run in a fresh copy of
-#     the generated runtime directory so window tests find their pictures.
+#     a Qt Test executable on the offscreen platform. TAVRIO_RUNTIME_DIR
+#     names the generated runtime directory (pictures, sounds, sample lists);
+#     each test makes its own working directory from it.
 find_package(GTest QUIET)
 include(GoogleTest OPTIONAL)
 
