@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +59,8 @@ private slots:
     void versionCurrentAndOutdated();
     void uploadToAClosedPortFails();
     void silentPeerTimesOutAndQueueGoesOn();
+    void cannedDownloadAnswers_data();
+    void cannedDownloadAnswers();
     void pageSearchesInstallsAndUploads();
 
 private:
@@ -310,6 +313,49 @@ void ExchangeIntegrationTest::silentPeerTimesOutAndQueueGoesOn()
     clients.reset();
     QTest::qWait(600);
     QVERIFY(!reported);
+}
+
+void ExchangeIntegrationTest::cannedDownloadAnswers_data()
+{
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<int>("bodySize");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("body at the limit") << QByteArray("200 OK") << 1000000 << true;
+    QTest::newRow("body one byte over the limit") << QByteArray("200 OK") << 1000001 << false;
+    QTest::newRow("server error with a body") << QByteArray("500 Internal Server Error") << 20 << false;
+    QTest::newRow("redirect without a target") << QByteArray("302 Found") << 20 << false;
+}
+
+void ExchangeIntegrationTest::cannedDownloadAnswers()
+{
+    QFETCH(QByteArray, status);
+    QFETCH(int, bodySize);
+    QFETCH(bool, saved);
+    // Answers every request with the same response, then closes.
+    QTcpServer canned;
+    QVERIFY(canned.listen(QHostAddress::LocalHost, 0));
+    const QByteArray body(bodySize, 'x');
+    connect(&canned, &QTcpServer::newConnection, &canned, [&canned, &status, &body] {
+        QTcpSocket* peer = canned.nextPendingConnection();
+        auto request = std::make_shared<QByteArray>();
+        connect(peer, &QTcpSocket::readyRead, peer, [peer, request, &status, &body] {
+            *request += peer->readAll();
+            if (!request->contains("\r\n\r\n"))
+                return;
+            peer->write("HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size())
+                        + "\r\nConnection: close\r\n\r\n" + body);
+            peer->disconnectFromHost();
+        });
+        connect(peer, &QTcpSocket::disconnected, peer, &QObject::deleteLater);
+    });
+    cExchangeConfig config;
+    config.fileUrl = "http://127.0.0.1:" + std::to_string(canned.serverPort());
+    clients = std::make_unique<cExchangeClients>(config, QFile::encodeName(work->path()).toStdString());
+    const auto log = runTransfers([&] { clients->files.Download("A - B.vok"); }, 1);
+    QCOMPARE(log, (std::vector<std::string>{(saved ? "down-ok " : "down-fail ") + std::string("A - B.vok")}));
+    QCOMPARE(QFile::exists(work->filePath(QStringLiteral("A - B.vok"))), saved);
+    if (saved)
+        QCOMPARE(QFileInfo(work->filePath(QStringLiteral("A - B.vok"))).size(), qint64(bodySize));
 }
 
 void ExchangeIntegrationTest::pageSearchesInstallsAndUploads()
