@@ -4,11 +4,28 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace tavrio {
 
 namespace {
 bool hasPictures(const QString& dir) { return !dir.isEmpty() && QFileInfo(QDir(dir).filePath(QStringLiteral("BG"))).isDir(); }
+
+// Copies under a temporary name, then renames over the target, so a broken
+// copy never looks like a finished file.
+bool copyFile(const QString& file, const QString& target)
+{
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, partial))
+        return false;
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(partial).toStdString(), QFile::encodeName(target).toStdString(), ec);
+    if (ec)
+        QFile::remove(partial);
+    return !ec;
+}
 } // namespace
 
 QStringList runtimeCandidates(const QString& programDir)
@@ -46,12 +63,28 @@ bool populateDirectory(const QString& from, const QString& to)
         const QString target = QDir(to).filePath(source.relativeFilePath(file));
         if (QFileInfo::exists(target))
             continue;
-        // Copy under a temporary name, then rename, so a broken copy never
-        // looks like a finished file.
-        const QString partial = target + QStringLiteral(".part");
-        QFile::remove(partial);
-        ok = QDir().mkpath(QFileInfo(target).absolutePath()) && QFile::copy(file, partial)
-             && QFile::rename(partial, target) && ok;
+        ok = copyFile(file, target) && ok;
+    }
+    return ok;
+}
+
+bool refreshPictures(const QString& from, const QString& to)
+{
+    bool ok = true;
+    for (const QString& folder : {QStringLiteral("BG"), QStringLiteral("Hilfe"), QStringLiteral("Images"),
+                                  QStringLiteral("Sound")}) {
+        const QDir source(QDir(from).filePath(folder));
+        if (!source.exists())
+            continue;
+        QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = QDir(to).filePath(folder + QLatin1Char('/') + source.relativeFilePath(file));
+            const QFileInfo have(target);
+            if (have.exists() && have.lastModified() >= QFileInfo(file).lastModified())
+                continue;
+            ok = copyFile(file, target) && ok;
+        }
     }
     return ok;
 }
@@ -60,10 +93,14 @@ QString chooseWorkingDirectory(const QString& programDir, const QString& dataDir
 {
     if (hasPictures(QDir::currentPath()))
         return QDir::currentPath();
-    if (!hasPictures(dataDir)) {
-        const QString runtime = findRuntimeDirectory(programDir);
-        if (!runtime.isEmpty())
+    // The sample lists come only with the first start (a list the learner
+    // deleted stays deleted); pictures of a newer build come every time.
+    const QString runtime = findRuntimeDirectory(programDir);
+    if (!runtime.isEmpty()) {
+        if (!hasPictures(dataDir))
             populateDirectory(runtime, dataDir);
+        else
+            refreshPictures(runtime, dataDir);
     }
     if (QDir().mkpath(dataDir) && QDir::setCurrent(dataDir))
         return QDir::currentPath();

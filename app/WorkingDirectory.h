@@ -17,8 +17,13 @@ QString findRuntimeDirectory(const QString& programDir);
 // Copies every file of `from` that `to` lacks (sub-folders included);
 // existing files are never overwritten. False when a copy failed.
 bool populateDirectory(const QString& from, const QString& to);
+// Brings the program's own pictures and sounds (the folders "BG", "Hilfe",
+// "Images", "Sound") of `to` up to date with `from`: missing files are
+// copied, older ones replaced. Other files (the learner's) are not touched.
+bool refreshPictures(const QString& from, const QString& to);
 // Keeps the current directory when it has a BG folder; otherwise switches
-// to `dataDir` (made and populated as needed). Returns the directory in use.
+// to `dataDir`, filled at the first start and with its pictures refreshed
+// at every later one. Returns the directory in use.
 QString chooseWorkingDirectory(const QString& programDir, const QString& dataDir);
 
 } // namespace tavrio

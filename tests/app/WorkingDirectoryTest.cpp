@@ -1,6 +1,7 @@
 // Where the program works when it is not started in a prepared directory.
 #include "app/WorkingDirectory.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -81,6 +82,34 @@ private slots:
         QCOMPARE(QDir::currentPath(), QDir(data).absolutePath());
         QVERIFY(QFileInfo::exists(QStringLiteral("BG/Eingang.bmp")));
         QVERIFY(QFileInfo::exists(QStringLiteral("Englisch.vok")));
+    }
+
+    // A later build paints new or changed pictures; started from the menu
+    // again, the program uses them, and what the learner did stays.
+    void aLaterStartRefreshesThePicturesOnly()
+    {
+        const QString home = tmp.filePath(QStringLiteral("home"));
+        QDir().mkpath(home);
+        QVERIFY(QDir::setCurrent(home));
+        const QString data = tmp.filePath(QStringLiteral("data/Quendel/Tavrio"));
+        tavrio::chooseWorkingDirectory(program, data);
+        QVERIFY(QFile::remove(data + QStringLiteral("/Englisch.vok")));
+        write(data + QStringLiteral("/Anna.pfl"), "\x04" "Anna");
+        QFile copied(data + QStringLiteral("/Hilfe/Start.bmp"));
+        QVERIFY(copied.open(QIODevice::ReadWrite));
+        QVERIFY(copied.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        copied.close();
+        write(runtime + QStringLiteral("/Hilfe/Start.bmp"), "help, newer");
+        write(runtime + QStringLiteral("/Images/Neu/Bild.bmp"), "new picture");
+
+        QVERIFY(QDir::setCurrent(home));
+        QCOMPARE(tavrio::chooseWorkingDirectory(program, data), QDir(data).absolutePath());
+        QCOMPARE(read(data + QStringLiteral("/Hilfe/Start.bmp")), QByteArray("help, newer"));
+        QCOMPARE(read(data + QStringLiteral("/Images/Neu/Bild.bmp")), QByteArray("new picture"));
+        QCOMPARE(read(data + QStringLiteral("/BG/Eingang.bmp")), QByteArray("picture"));
+        QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Englisch.vok")));
+        QCOMPARE(read(data + QStringLiteral("/Anna.pfl")), QByteArray("\x04" "Anna"));
+        QVERIFY(QDir(data + QStringLiteral("/Hilfe")).entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty());
     }
 };
 
