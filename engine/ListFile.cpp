@@ -14,9 +14,21 @@ std::string lineAt(const std::vector<std::string_view>& lines, std::size_t i)
     return i < lines.size() ? std::string(lines[i]) : std::string();
 }
 
-void appendLine(std::string& out, const std::string& line)
+// Appends one field as one line. A line break inside the field (LF, or CR LF)
+// becomes a blank: the layouts have no escaping, and a break would shift
+// every later field of the file.
+void appendLine(std::string& out, std::string_view line)
 {
-    out += line;
+    if (line.find('\n') == std::string_view::npos) {
+        out += line;
+        out += "\r\n";
+        return;
+    }
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n')
+            continue;
+        out += line[i] == '\n' ? ' ' : line[i];
+    }
     out += "\r\n";
 }
 } // namespace

@@ -16,10 +16,11 @@ struct cListEntry {
 
 // Missing trailing lines of the last entry read as empty.
 std::vector<cListEntry> ParseList4(std::string_view bytes);
-// CR LF line ends; the mark is written as it stands.
+// CR LF line ends; the mark is written as it stands. A line break inside a
+// field is written as a blank, so every field stays on its own line.
 std::string FormatList4(const std::vector<cListEntry>& entries);
 std::vector<cListEntry> ParseList3(std::string_view bytes);
-// Line 3 is mark + phonetic.
+// Line 3 is mark + phonetic; line breaks in fields as in FormatList4.
 std::string FormatList3(const std::vector<cListEntry>& entries);
 
 // Whole file into out; false when it is missing or cannot be read.

@@ -77,6 +77,25 @@ TEST(ListFile, FormatsReadBackUnchanged)
     EXPECT_EQ(ParseList3(three), entries);
 }
 
+TEST(ListFile, LineBreaksInsideFieldsCannotShiftLaterEntries)
+{
+    const struct {
+        const char* name;
+        cListEntry entry;
+        cListEntry readBack;
+    } rows[] = {
+        {"LF in original", {"Haus\nBaum", "house", "1", ""}, {"Haus Baum", "house", "1", ""}},
+        {"CR LF in translation", {"a", "b\r\nc", "1", ""}, {"a", "b c", "1", ""}},
+        {"LF in phonetic", {"a", "b", "1", "x\ny"}, {"a", "b", "1", "x y"}},
+        {"lone CR kept", {"a\rb", "c", "0", ""}, {"a\rb", "c", "0", ""}},
+    };
+    const cListEntry after{"next", "entry", "1", "p"};
+    for (const auto& r : rows) {
+        EXPECT_EQ(ParseList4(FormatList4({r.entry, after})), (std::vector<cListEntry>{r.readBack, after})) << r.name;
+        EXPECT_EQ(ParseList3(FormatList3({r.entry, after})), (std::vector<cListEntry>{r.readBack, after})) << r.name;
+    }
+}
+
 TEST(ListFile, LayoutsMisalignWhenSwapped)
 {
     // A three-line file read as four-line: the next original becomes a phonetic.
