@@ -140,8 +140,13 @@ cMark cWordSearch::mark(const cCell& cell) const
     return m;
 }
 
-char cWordSearch::at(const cCell& cell) const { return grid_[index(cell)]; }
-int cWordSearch::picture(const cCell& cell) const { return pictures_[index(cell)]; }
+bool cWordSearch::inside(const cCell& cell)
+{
+    return cell.column >= 1 && cell.column <= kSide && cell.row >= 1 && cell.row <= kSide;
+}
+
+char cWordSearch::at(const cCell& cell) const { return inside(cell) ? grid_[index(cell)] : '\0'; }
+int cWordSearch::picture(const cCell& cell) const { return inside(cell) ? pictures_[index(cell)] : kStarPicture; }
 char cWordSearch::letter(int k) const { return k >= 1 && k <= kMaxLength ? letters_[k - 1] : '\0'; }
 cCell cWordSearch::path(int k) const { return k >= 1 && k <= kMaxLength ? path_[k - 1] : cCell{}; }
 

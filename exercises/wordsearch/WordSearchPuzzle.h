@@ -63,6 +63,7 @@ public:
     cMark mark(const cCell& cell) const;
 
     int length() const { return length_; }
+    // A cell outside the 15 x 15 grid reads as '\0' with the "*" picture.
     char at(const cCell& cell) const;
     int picture(const cCell& cell) const;
     // Word-letter entry k (1 .. 15); '\0' past the word.
@@ -73,6 +74,7 @@ public:
     std::string text() const;
 
 private:
+    static bool inside(const cCell& cell);
     static int index(const cCell& cell) { return (cell.row - 1) * kSide + cell.column - 1; }
     void reverseLetters();
     void reversePath();

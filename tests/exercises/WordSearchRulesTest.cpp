@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 using namespace tavrio::wordsearch;
 
@@ -237,4 +238,56 @@ TEST(WordSearchBuild, emptyPathSolvesToStarsOnly)
     for (int r = 1; r <= 15; ++r)
         for (int c = 1; c <= 15; ++c)
             ASSERT_EQ(w.picture({c, r}), kStarPicture);
+}
+
+TEST(WordSearchPlacement, startCellFollowsTheDirectionTableRowFirst)
+{
+    // Scripted draws: the ranges asked for, in order, and the start cell
+    // they give. Random(0) asks nothing and yields 0.
+    struct Row {
+        const char* name;
+        int direction;
+        int length;
+        std::vector<int> draws;
+        std::vector<int> asked;
+        cCell first;
+        cCell last;
+    } rows[] = {
+        {"right", 1, 7, {4, 2}, {15, 8}, {3, 5}, {9, 5}},
+        {"left", 2, 7, {4, 2}, {15, 8}, {9, 5}, {3, 5}},
+        {"down", 3, 7, {2, 13}, {8, 14}, {14, 3}, {14, 9}},
+        {"up", 4, 7, {2, 13}, {8, 14}, {14, 9}, {14, 3}},
+        {"down right", 5, 7, {7, 1}, {8, 8}, {2, 8}, {8, 14}},
+        {"up left", 6, 7, {7, 1}, {8, 8}, {8, 14}, {2, 8}},
+        {"down left", 7, 7, {0, 7}, {8, 8}, {15, 1}, {9, 7}},
+        {"up right", 8, 7, {0, 7}, {8, 8}, {9, 7}, {15, 1}},
+        {"right, 15 letters", 1, 15, {14}, {15}, {1, 15}, {15, 15}},
+        {"down, 15 letters", 3, 15, {13}, {14}, {14, 1}, {14, 15}},
+        {"down left, 15 letters", 7, 15, {}, {}, {15, 1}, {1, 15}},
+        {"down right, one letter", 5, 1, {13, 12}, {14, 14}, {13, 14}, {13, 14}},
+    };
+    for (const Row& r : rows) {
+        std::vector<int> asked;
+        std::size_t next = 0;
+        SetRandomSource([&](int n) {
+            asked.push_back(n);
+            return next < r.draws.size() ? r.draws[next++] : 0;
+        });
+        cWordSearch w;
+        w.setWord(wordOfLength(r.length));
+        w.place(r.direction);
+        SetRandomSource({});
+        EXPECT_EQ(asked, r.asked) << r.name;
+        EXPECT_EQ(w.path(1), r.first) << r.name;
+        EXPECT_EQ(w.path(r.length), r.last) << r.name;
+    }
+}
+
+TEST(WordSearchCells, cellsOutsideTheGridReadAsNothing)
+{
+    const cWordSearch w;
+    for (const cCell c : {cCell{0, 0}, cCell{16, 1}, cCell{1, 16}, cCell{-1, 3}})
+        EXPECT_EQ(w.at(c), '\0') << c.column << "," << c.row;
+    EXPECT_EQ(w.picture({0, 0}), kStarPicture);
+    EXPECT_EQ(w.at({15, 15}), '*');
 }
