@@ -181,6 +181,8 @@ void TForm5::handIn(int k)
     const bool right = question_ == Question::Word && tavrio::session() &&
                        tavrio::session()->IstDasRichtig(original_, tavrio::toAnsi(Uebersetzt->text()), expected_);
     if (!right) {
+        // The line break before "(Richtig wäre :" is a '\n': a QLabel shows
+        // a carriage return as nothing.
         if (versuche->value() != 0)
             Erfolg->setText(QStringLiteral("Maschine funktioniert nicht! Grund falsche Eingabe \n(Richtig wäre :") +
                             richtiguebersetzt->text() + QStringLiteral(")!"));
