@@ -113,8 +113,13 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = (std::fflush(f) == 0) && ok;
     ok = (std::fclose(f) == 0) && ok;
-    if (ok)
-        ok = std::rename(tmp.c_str(), path.c_str()) == 0;
+    if (ok) {
+        // std::filesystem::rename replaces an existing file on every
+        // platform (std::rename does not on Windows).
+        std::error_code ec;
+        std::filesystem::rename(tmp, path, ec);
+        ok = !ec;
+    }
     if (!ok)
         std::remove(tmp.c_str());
     return ok;

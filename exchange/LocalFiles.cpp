@@ -1,6 +1,8 @@
 #include "exchange/LocalFiles.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <fstream>
 
 namespace tavrio::exchange {
@@ -33,7 +35,10 @@ bool writeFileAtomically(const std::string& dir, const std::string& name, const 
             return false;
         }
     }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    // std::filesystem::rename replaces an existing file on every platform.
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    if (ec) {
         std::remove(temp.c_str());
         return false;
     }
