@@ -1,6 +1,7 @@
 // The entrance, the house, its rooms and the help window, created by the
 // program's owner and driven by their object names.
 #include "tests/app/ShellFixture.h"
+#include "tests/support/NamedChild.h"
 
 #include "app/AtticWindow.h"
 #include "app/ChildrensRoomWindow.h"
@@ -41,10 +42,7 @@ WindowOf entrance() { return [] { return static_cast<QWidget*>(windows().form1);
 
 QWidget* child(QWidget* window, const QString& name)
 {
-    QWidget* w = window->findChild<QWidget*>(name);
-    if (!w)
-        qFatal("%s has no child %s", qPrintable(window->objectName()), qPrintable(name));
-    return w;
+    return tavrio::test::namedChild<QWidget>(window, name);
 }
 
 void hover(QWidget* w)

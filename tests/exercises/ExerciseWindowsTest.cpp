@@ -1,6 +1,7 @@
 // The exercise windows driven by object name, with a scripted message seam
 // and a real session in a temporary working directory.
 #include "TempSession.h"
+#include "NamedChild.h"
 #include "ScriptedSeams.h"
 
 #include "engine/Random.h"
@@ -57,10 +58,7 @@ private:
 template <class T>
 T* child(QWidget* w, const char* name)
 {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
+    return tavrio::test::namedChild<T>(w, QString::fromLatin1(name));
 }
 
 QString text(QWidget* w, const char* name)

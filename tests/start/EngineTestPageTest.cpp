@@ -1,6 +1,7 @@
 // The engine test page: reached by the hidden "Testlogin", every action
 // adds its trace line and drives the session.
 #include "tests/app/ShellFixture.h"
+#include "tests/support/NamedChild.h"
 
 #include "engine/Session.h"
 #include "start/StartScreen.h"
@@ -24,10 +25,7 @@ private:
     template <class T>
     T* child(const char* name)
     {
-        T* w = start->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no child %s", name);
-        return w;
+        return tavrio::test::namedChild<T>(start.get(), QString::fromLatin1(name));
     }
     void click(const char* name) { QMetaObject::invokeMethod(child<QPushButton>(name), "click"); }
     QStringList trace() { return child<QPlainTextEdit>("Memo1")->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }

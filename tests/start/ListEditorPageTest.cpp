@@ -2,6 +2,7 @@
 // loading, marking, editing, adding, deleting, saving and creating lists,
 // and the knowledge column.
 #include "tests/app/ShellFixture.h"
+#include "tests/support/NamedChild.h"
 
 #include "engine/Session.h"
 #include "start/ListEditorModel.h"
@@ -39,10 +40,7 @@ private:
     template <class T>
     T* child(const char* name)
     {
-        T* w = start->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no child %s", name);
-        return w;
+        return tavrio::test::namedChild<T>(start.get(), QString::fromLatin1(name));
     }
     tavrio::cListEditorPage* editor() { return qobject_cast<tavrio::cListEditorPage*>(start->page(1)); }
     QTableView* grid() { return child<QTableView>("StringGrid1"); }

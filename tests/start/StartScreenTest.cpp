@@ -1,6 +1,7 @@
 // The start screen driven by its object names: profiles, the remembered
 // choices, login, list selection and the learning settings.
 #include "tests/app/ShellFixture.h"
+#include "tests/support/NamedChild.h"
 
 #include "engine/ConfigFile.h"
 #include "engine/ListFile.h"
@@ -31,10 +32,7 @@ private:
     template <class T>
     T* child(const char* name)
     {
-        T* w = start->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no child %s", name);
-        return w;
+        return tavrio::test::namedChild<T>(start.get(), QString::fromLatin1(name));
     }
     QComboBox* profiles() { return child<QComboBox>("ComboBox1"); }
     QStringList profileItems()
