@@ -133,15 +133,8 @@ bool paintIntro(const QString& dir)
     }
     drawCaption(p, QRect(0, 40, 800, 110), QStringLiteral("Tavrio"), 96, QColor(140, 40, 0));
     drawCaption(p, QRect(0, 150, 800, 40), QStringLiteral("Vokabeln lernen in Tavrios Haus"), 28, QColor(110, 50, 10));
-    cPersonLook kid;
-    kid.hairStyle = cPersonLook::Cap;
-    kid.shirt = QColor(60, 170, 90);
-    drawPerson(p, QPointF(250, 410), 190, kid);
-    cPersonLook friendLook;
-    friendLook.hairStyle = cPersonLook::Curly;
-    friendLook.hair = QColor(200, 90, 30);
-    friendLook.shirt = QColor(230, 90, 140);
-    drawPerson(p, QPointF(550, 410), 180, friendLook);
+    drawPerson(p, QPointF(250, 410), 190, boyWithCap());
+    drawPerson(p, QPointF(550, 410), 180, curlyGirl(QColor(200, 90, 30)));
     // a book between them, with "ABC" on it
     p.setPen(QPen(QColor(90, 40, 10), 3));
     p.setBrush(QColor(60, 120, 220));

@@ -347,4 +347,21 @@ bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, c
     return ok;
 }
 
+cPersonLook boyWithCap()
+{
+    cPersonLook look;
+    look.hairStyle = cPersonLook::Cap;
+    look.shirt = QColor(60, 170, 90);
+    return look;
+}
+
+cPersonLook curlyGirl(QColor hair)
+{
+    cPersonLook look;
+    look.hairStyle = cPersonLook::Curly;
+    look.hair = hair;
+    look.shirt = QColor(230, 90, 140);
+    return look;
+}
+
 } // namespace tavrio::assets

@@ -23,6 +23,11 @@ struct cPersonLook {
     bool moustache = false;
 };
 
+// The two pupils who greet the learner on the intro and the login screen:
+// the boy with the red cap and the girl with curly hair (of `hair` colour).
+cPersonLook boyWithCap();
+cPersonLook curlyGirl(QColor hair);
+
 // A friendly person standing on `feet` (bottom centre), `height` pixels tall.
 void drawPerson(QPainter& p, QPointF feet, qreal height, const cPersonLook& look);
 // A smiling face in `box` (used for people and characters).

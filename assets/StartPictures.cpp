@@ -34,15 +34,8 @@ bool paintLogin(const QString& dir)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     drawCaption(p, QRect(200, 170, 400, 60), QStringLiteral("Wer lernt heute?"), 30, QColor(90, 60, 20));
-    cPersonLook kid;
-    kid.hairStyle = cPersonLook::Cap;
-    kid.shirt = QColor(60, 170, 90);
-    drawPerson(p, QPointF(110, 560), 200, kid);
-    cPersonLook other;
-    other.hairStyle = cPersonLook::Curly;
-    other.hair = QColor(60, 40, 20);
-    other.shirt = QColor(230, 90, 140);
-    drawPerson(p, QPointF(690, 500), 170, other);
+    drawPerson(p, QPointF(110, 560), 200, boyWithCap());
+    drawPerson(p, QPointF(690, 500), 170, curlyGirl(QColor(60, 40, 20)));
     drawButton(p, L::loginButton, QStringLiteral("Und los gehts ..."), QColor(120, 210, 100));
     drawButton(p, L::quitButton, QStringLiteral("Beenden"), QColor(240, 130, 110));
     p.end();
