@@ -83,14 +83,21 @@ std::pair<std::string, std::string> Pair(std::mt19937& rng)
     return {Translation(i), Original(i)};
 }
 
+// 1024 loaded pairs in random orientation, the same for every run of a seed.
+std::vector<std::pair<std::string, std::string>> Pairs(unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<std::pair<std::string, std::string>> pairs(1024);
+    for (auto& p : pairs)
+        p = Pair(rng);
+    return pairs;
+}
+
 template <class S>
 void GetScore(benchmark::State& state)
 {
     S& s = Loaded<S>();
-    std::mt19937 rng(2);
-    std::vector<std::pair<std::string, std::string>> pairs(1024);
-    for (auto& p : pairs)
-        p = Pair(rng);
+    const auto pairs = Pairs(2);
     std::size_t k = 0;
     for (auto _ : state) {
         const auto& p = pairs[k++ % 1024];
@@ -102,10 +109,7 @@ template <class S, bool NoCase>
 void Check(benchmark::State& state)
 {
     S& s = Loaded<S>();
-    std::mt19937 rng(3);
-    std::vector<std::pair<std::string, std::string>> pairs(1024);
-    for (auto& p : pairs)
-        p = Pair(rng);
+    const auto pairs = Pairs(3);
     std::size_t k = 0;
     for (auto _ : state) {
         const auto& p = pairs[k++ % 1024];
