@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Messages.h"
+#include "exercises/quiz/TForm22.h"
 
 namespace L = tavrio::layout::childrensRoom;
 
@@ -33,10 +34,7 @@ void TForm10::GLUECKSRADBUTTONClick()
     // opens TForm24 (wired when that window lands)
 }
 
-void TForm10::WERWIRDVOKABLAERBUTTONClick()
-{
-    // opens TForm22 (wired when that window lands)
-}
+void TForm10::WERWIRDVOKABLAERBUTTONClick() { tavrio::openQuizShow(this); }
 
 void TForm10::SCHIEBESPIELBUTTONClick() { tavrio::comingSoon(); }
 

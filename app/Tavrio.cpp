@@ -11,6 +11,7 @@
 #include "exercises/hidden/TForm5.h"
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/wordsearch/TForm14.h"
+#include "exercises/quiz/TForm22.h"
 #include "engine/Session.h"
 #include "start/ExchangeWiring.h"
 #include "start/StartScreen.h"
@@ -100,7 +101,9 @@ void createWindows()
     w.form13 = make<TForm13>();
     w.form14 = make<TForm14>();
     w.form15 = make<TForm15>();
-    // TForm16, TForm17, TForm18, TForm20 ... TForm25
+    // TForm16, TForm17, TForm18, TForm20, TForm21
+    w.form22 = make<TForm22>();
+    // TForm23, TForm24, TForm25
 
     for (QWidget* window : created())
         if (window != w.form1)

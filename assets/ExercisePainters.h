@@ -6,5 +6,6 @@ namespace tavrio::assets {
 
 bool paintWordSearch(const QString& dir);     // background, help, letter pictures
 bool paintHiddenButWhere(const QString& dir); // background, help, cell pictures
+bool paintQuizShow(const QString& dir);       // background with room for the ladder
 
 } // namespace tavrio::assets

@@ -7,6 +7,7 @@ bool paintExercises(const QString& dir)
 {
     bool ok = paintWordSearch(dir);
     ok = paintHiddenButWhere(dir) && ok;
+    ok = paintQuizShow(dir) && ok;
     return ok;
 }
 

@@ -21,7 +21,10 @@ class QtMessages final : public MessageSeam {
 public:
     void showMessage(const QString& text) override
     {
-        QMessageBox::information(dialogParent(), QStringLiteral("Tavrio"), text, QMessageBox::Ok);
+        // Messages separate their lines with CR (13); the box breaks there.
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox::information(dialogParent(), QStringLiteral("Tavrio"), shown, QMessageBox::Ok);
     }
 };
 
