@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Messages.h"
+#include "exercises/test/TForm23.h"
 #include "exercises/wordsearch/TForm14.h"
 
 namespace L = tavrio::layout::attic;
@@ -32,7 +33,4 @@ void TForm9::WOERTERSUCHENBUTTONClick() { tavrio::openWordSearch(this); }
 
 void TForm9::KREUZWORTRAETSELBUTTONClick() { tavrio::comingSoon(); }
 
-void TForm9::TESTBUTTONClick()
-{
-    // opens TForm23 (wired when that window lands)
-}
+void TForm9::TESTBUTTONClick() { tavrio::openTest(this); }

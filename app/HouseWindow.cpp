@@ -4,6 +4,7 @@
 #include "app/ChildrensRoomWindow.h"
 #include "app/GardenWindow.h"
 #include "app/Layout.h"
+#include "exercises/grandma/TForm16.h"
 #include "ui/Navigation.h"
 #include "ui/Windows.h"
 
@@ -31,10 +32,7 @@ void TForm8::ICECREMELERNMODUSClick()
     // opens TForm17 (wired when that window lands)
 }
 
-void TForm8::OMAbuttonClick()
-{
-    // opens TForm16 (wired when that window lands)
-}
+void TForm8::OMAbuttonClick() { tavrio::openGrandmaHelps(this); }
 
 void TForm8::SCHREIBTISCHClick() { tavrio::openWindow(this, tavrio::windows().form9); }
 

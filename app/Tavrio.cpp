@@ -8,8 +8,10 @@
 #include "app/MemoryWindow.h"
 #include "app/WorkingDirectory.h"
 #include "engine/Random.h"
+#include "exercises/grandma/TForm16.h"
 #include "exercises/hidden/TForm5.h"
 #include "exercises/singlequery/TForm4.h"
+#include "exercises/test/TForm23.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "exercises/quiz/TForm22.h"
 #include "engine/Session.h"
@@ -101,9 +103,11 @@ void createWindows()
     w.form13 = make<TForm13>();
     w.form14 = make<TForm14>();
     w.form15 = make<TForm15>();
-    // TForm16, TForm17, TForm18, TForm20, TForm21
+    w.form16 = make<TForm16>();
+    // TForm17, TForm18, TForm20, TForm21
     w.form22 = make<TForm22>();
-    // TForm23, TForm24, TForm25
+    w.form23 = make<TForm23>();
+    // TForm24, TForm25
 
     for (QWidget* window : created())
         if (window != w.form1)

@@ -7,5 +7,7 @@ namespace tavrio::assets {
 bool paintWordSearch(const QString& dir);     // background, help, letter pictures
 bool paintHiddenButWhere(const QString& dir); // background, help, cell pictures
 bool paintQuizShow(const QString& dir);       // background with room for the ladder
+bool paintGrandmaHelps(const QString& dir);   // background with its buttons, help
+bool paintTest(const QString& dir);           // exercise book background with its buttons, help
 
 } // namespace tavrio::assets

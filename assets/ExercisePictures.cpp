@@ -8,6 +8,8 @@ bool paintExercises(const QString& dir)
     bool ok = paintWordSearch(dir);
     ok = paintHiddenButWhere(dir) && ok;
     ok = paintQuizShow(dir) && ok;
+    ok = paintGrandmaHelps(dir) && ok;
+    ok = paintTest(dir) && ok;
     return ok;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/Text.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,4 +172,14 @@ void cExerciseWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     tavrio::returnTo(nullptr, returnTarget());
+}
+
+void cExerciseWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -65,6 +65,8 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Esc acts like "Zurück".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* opener_ = nullptr;

@@ -1,0 +1,108 @@
+// Pictures of "Oma hilft": Grandma's parlour with Grandma in her armchair,
+// a light panel behind the word and the answer, the four buttons drawn
+// where the window's clickable areas lie, and the help page.
+#include "Drawing.h"
+#include "ExercisePainters.h"
+#include "ShellDrawing.h"
+
+#include "exercises/grandma/GrandmaLayout.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tavrio::assets {
+namespace {
+
+namespace L = tavrio::grandma::layout;
+
+void paintArmchair(QPainter& p, const QRect& r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(110, 40, 50), 3));
+    p.setBrush(QColor(190, 70, 90));
+    p.drawRoundedRect(QRect(r.left() + 20, r.top(), r.width() - 40, r.height() - 40), 30, 30); // back
+    p.drawRoundedRect(QRect(r.left(), r.top() + 70, 44, r.height() - 90), 16, 16);             // arms
+    p.drawRoundedRect(QRect(r.right() - 44, r.top() + 70, 44, r.height() - 90), 16, 16);
+    p.setBrush(QColor(210, 95, 110));
+    p.drawRoundedRect(QRect(r.left() + 30, r.bottom() - 80, r.width() - 60, 44), 12, 12);      // seat
+    p.setPen(QPen(QColor(90, 55, 30), 8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(r.left() + 24, r.bottom() - 30, r.left() + 18, r.bottom());
+    p.drawLine(r.right() - 24, r.bottom() - 30, r.right() - 18, r.bottom());
+    p.restore();
+}
+
+// A ball of wool with its thread running to Grandma's knitting.
+void paintWool(QPainter& p, QPointF centre, QPointF to)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 120, 200), 2));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath thread(centre);
+    thread.cubicTo(centre + QPointF(40, -10), to + QPointF(-20, 40), to);
+    p.drawPath(thread);
+    p.setBrush(QColor(80, 150, 230));
+    p.drawEllipse(centre, 18, 18);
+    p.setPen(QPen(QColor(40, 100, 180), 2));
+    p.drawArc(QRectF(centre.x() - 12, centre.y() - 14, 24, 28), 30 * 16, 120 * 16);
+    p.drawArc(QRectF(centre.x() - 14, centre.y() - 8, 28, 24), 200 * 16, 120 * 16);
+    p.restore();
+}
+
+bool paintBackground(const QString& dir)
+{
+    QImage img = canvas(800, 600, QColor(255, 220, 230));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Striped wallpaper and a wooden floor, as in Grandma's room of the house.
+    p.setPen(QPen(QColor(255, 220, 230).darker(108), 10));
+    for (int x = 14; x < 800; x += 36)
+        p.drawLine(x, 0, x, 520);
+    drawPlanks(p, QRect(0, 520, 800, 80), QColor(170, 120, 70), false);
+    // A framed picture on the wall and a window with the sky.
+    drawWindow(p, QRect(60, 40, 120, 90));
+    // Grandma in her armchair, knitting.
+    paintArmchair(p, QRect(28, 190, 230, 270));
+    cPersonLook oma;
+    oma.hair = QColor(220, 220, 225);
+    oma.hairStyle = cPersonLook::Bun;
+    oma.glasses = true;
+    oma.shirt = QColor(170, 80, 170);
+    oma.trousers = QColor(120, 60, 120);
+    drawPerson(p, QPointF(143, 430), 220, oma);
+    paintWool(p, QPointF(80, 495), QPointF(160, 330));
+
+    // Light panels behind the word and the answer, and behind the result.
+    p.setPen(QPen(QColor(200, 120, 160), 3));
+    p.setBrush(QColor(255, 255, 255, 225));
+    p.drawRoundedRect(L::panel, 16, 16);
+    p.drawRoundedRect(L::resultBand, 14, 14);
+
+    drawButton(p, L::oneMoreLetter, QStringLiteral("einen Buchstaben mehr"), QColor(250, 200, 230));
+    drawButton(p, L::handIn, QStringLiteral("Prüfen, ob richtig"), QColor(150, 220, 130));
+    drawButton(p, L::help, QStringLiteral("Hilfe"), QColor(170, 210, 255));
+    drawButton(p, L::back, QStringLiteral("Zurück"));
+    p.end();
+    return saveBmp(img, dir, QStringLiteral("BG\\Omahilft.bmp"));
+}
+
+} // namespace
+
+bool paintGrandmaHelps(const QString& dir)
+{
+    bool ok = paintBackground(dir);
+    ok = paintHelpPicture(dir, QStringLiteral("Hilfe\\Omahilft.bmp"), QStringLiteral("Oma hilft"),
+                          {QStringLiteral("Oma zeigt dir ein Wort. Schreib die Übersetzung darunter."),
+                           QStringLiteral("Für eine richtige Übersetzung gibt es so viele Punkte, wie sie "
+                                          "Zeichen hat."),
+                           QStringLiteral("Weißt du nicht weiter? \"einen Buchstaben mehr\" verrät dir den "
+                                          "nächsten Buchstaben – das kostet einen Punkt."),
+                           QStringLiteral("Mit \"Prüfen, ob richtig\" oder der Eingabetaste gibst du ab. "
+                                          "Dann kommt das nächste Wort."),
+                           QStringLiteral("Ist die Antwort falsch, sagt dir Oma, was richtig gewesen wäre.")}) &&
+         ok;
+    return ok;
+}
+
+} // namespace tavrio::assets

@@ -1,0 +1,24 @@
+#pragma once
+// A clickable area over an exercise's background picture (a button drawn
+// into the picture) that the keyboard reaches too: Tab gives it the focus
+// (a mouse click leaves the focus where it was, e.g. in the answer edit),
+// Return, Enter or Space click it, and a dashed frame shows the focus. A
+// caption, when set, is shown on a plain face that covers the drawn button.
+#include "ui/PictureArea.h"
+
+#include <QColor>
+
+class cKeyArea : public tavrio::cPictureArea {
+    Q_OBJECT
+public:
+    cKeyArea(const QString& objectName, const QRect& geometry, QWidget* parent);
+
+    void setFace(QColor face) { face_ = face; update(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_{255, 255, 255};
+};
