@@ -8,7 +8,6 @@
 #include "exercises/grandma/GrandmaLayout.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace tavrio::assets {
 namespace {
@@ -32,24 +31,6 @@ void paintArmchair(QPainter& p, const QRect& r)
     p.restore();
 }
 
-// A ball of wool with its thread running to Grandma's knitting.
-void paintWool(QPainter& p, QPointF centre, QPointF to)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 120, 200), 2));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath thread(centre);
-    thread.cubicTo(centre + QPointF(40, -10), to + QPointF(-20, 40), to);
-    p.drawPath(thread);
-    p.setBrush(QColor(80, 150, 230));
-    p.drawEllipse(centre, 18, 18);
-    p.setPen(QPen(QColor(40, 100, 180), 2));
-    p.drawArc(QRectF(centre.x() - 12, centre.y() - 14, 24, 28), 30 * 16, 120 * 16);
-    p.drawArc(QRectF(centre.x() - 14, centre.y() - 8, 28, 24), 200 * 16, 120 * 16);
-    p.restore();
-}
-
 bool paintBackground(const QString& dir)
 {
     QImage img = canvas(800, 600, QColor(255, 220, 230));
@@ -63,15 +44,14 @@ bool paintBackground(const QString& dir)
     // A framed picture on the wall and a window with the sky.
     drawWindow(p, QRect(60, 40, 120, 90));
     // Grandma in her armchair, knitting.
-    paintArmchair(p, QRect(28, 190, 230, 270));
+    paintArmchair(p, QRect(28, 176, 230, 262));
     cPersonLook oma;
     oma.hair = QColor(220, 220, 225);
     oma.hairStyle = cPersonLook::Bun;
     oma.glasses = true;
     oma.shirt = QColor(170, 80, 170);
     oma.trousers = QColor(120, 60, 120);
-    drawPerson(p, QPointF(143, 430), 220, oma);
-    paintWool(p, QPointF(80, 495), QPointF(160, 330));
+    drawPerson(p, QPointF(143, 414), 220, oma);
 
     // Light panels behind the word and the answer, and behind the result.
     p.setPen(QPen(QColor(200, 120, 160), 3));
@@ -79,8 +59,11 @@ bool paintBackground(const QString& dir)
     p.drawRoundedRect(L::panel, 16, 16);
     p.drawRoundedRect(L::resultBand, 14, 14);
 
-    drawButton(p, L::oneMoreLetter, QStringLiteral("einen Buchstaben mehr"), QColor(250, 200, 230));
-    drawButton(p, L::handIn, QStringLiteral("Prüfen, ob richtig"), QColor(150, 220, 130));
+    // Long captions in a smaller font than drawButton's, so they fit on one line.
+    drawButton(p, L::oneMoreLetter, QString(), QColor(250, 200, 230));
+    drawCaption(p, L::oneMoreLetter, QStringLiteral("einen Buchstaben mehr"), 14);
+    drawButton(p, L::handIn, QString(), QColor(150, 220, 130));
+    drawCaption(p, L::handIn, QStringLiteral("Prüfen, ob richtig"), 17);
     drawButton(p, L::help, QStringLiteral("Hilfe"), QColor(170, 210, 255));
     drawButton(p, L::back, QStringLiteral("Zurück"));
     p.end();

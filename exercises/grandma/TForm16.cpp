@@ -70,8 +70,8 @@ TForm16::TForm16(QWidget* parent)
     Label7->setToolTip(QStringLiteral("Prüfen, ob richtig"));
     connect(Label7, &tavrio::cPictureArea::clicked, this, &TForm16::Button2Click);
 
-    addLabel(QStringLiteral("Punkte :"), QPoint(left, 400), {}, 18);
-    Punkte = addLabel(QStringLiteral("0"), QPoint(left + 90, 400), QStringLiteral("Punkte"), 18);
+    addLabel(QStringLiteral("Punkte :"), QPoint(left, L::pointsY), {}, 18);
+    Punkte = addLabel(QStringLiteral("0"), QPoint(left + 90, L::pointsY), QStringLiteral("Punkte"), 18);
     Punkte->setFixedWidth(120);
     punktewert = new cCounterField(QStringLiteral("punktewert"), this);
     punktewert->hide();
