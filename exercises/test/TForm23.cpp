@@ -43,10 +43,10 @@ TForm23::TForm23(QWidget* parent)
         line.original->setObjectName(QStringLiteral("Test%1Orginal").arg(k));
         line.original->setReadOnly(true);
         line.original->setFocusPolicy(Qt::NoFocus);
-        line.original->setGeometry(at.x(), at.y(), L::editWidth, L::editHeight);
+        line.original->setGeometry(at.x(), at.y(), L::originalWidth, L::editHeight);
         line.answer = new QLineEdit(this);
         line.answer->setObjectName(QStringLiteral("Test%1Uebersetzt").arg(k));
-        line.answer->setGeometry(at.x() + L::answerOffset, at.y(), L::editWidth, L::editHeight);
+        line.answer->setGeometry(at.x() + L::answerOffset, at.y(), L::answerWidth, L::editHeight);
         // Return moves on to the next line, as Tab does.
         connect(line.answer, &QLineEdit::returnPressed, this, [this, k] { focusLineAfter(k); });
         line.expected = new QLabel(this);
@@ -202,6 +202,9 @@ void TForm23::newTest()
     for (int k = 0; k < kLines; ++k) {
         lines_[k].expected->setText(tavrio::fromAnsi(drawn[k].translation));
         lines_[k].original->setText(tavrio::fromAnsi(drawn[k].original));
+        // A long word shows its start; the hint shows all of it.
+        lines_[k].original->setCursorPosition(0);
+        lines_[k].original->setToolTip(lines_[k].original->text());
         lines_[k].answer->clear();
     }
     Orginal->setText(tavrio::fromAnsi(drawn[kLines - 1].original));

@@ -13,10 +13,11 @@ inline constexpr int linesPerGroup = 5;
 inline constexpr int groupLeft[2] = {44, 424};
 inline constexpr int firstLineY = 150;
 inline constexpr int lineStep = 46;
-inline constexpr int editWidth = 150;
+inline constexpr int originalWidth = 140;
+inline constexpr int answerWidth = 176;   // wider: the learner writes here
 inline constexpr int editHeight = 30;
-inline constexpr int answerOffset = 160; // answer edit right of the original
-inline constexpr int markOffset = 318;   // mark right of the answer edit
+inline constexpr int answerOffset = 146; // answer edit right of the original
+inline constexpr int markOffset = 328;   // mark right of the answer edit
 inline constexpr int markWidth = 34;
 
 inline QPoint lineOrigin(int k)
