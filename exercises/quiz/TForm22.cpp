@@ -105,9 +105,8 @@ TForm22::TForm22(QWidget* parent)
         b->setObjectName(QStringLiteral("Antwort%1").arg(k + 1));
         b->setGeometry(answerAt[k]);
         b->setStyleSheet(kAnswerStyle);
-        // Return on the focused answer hands it in; keys 1 .. 4 too.
+        // Return on the focused answer hands it in (Space as on any button).
         b->setAutoDefault(true);
-        b->setShortcut(QKeySequence(Qt::Key_1 + k));
         connect(b, &QPushButton::clicked, this, &TForm22::Antwort1Click);
         answers_[k] = b;
     }
@@ -332,6 +331,13 @@ void TForm22::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         ZurueckClick();
+        return;
+    }
+    // Keys 1 .. 4 answer with the button of that number, while it is shown.
+    const int k = event->key() - Qt::Key_1;
+    if (k >= 0 && k < kAnswers && event->modifiers() == Qt::NoModifier) {
+        if (!answers_[k]->isHidden() && answers_[k]->isEnabled())
+            answers_[k]->click();
         return;
     }
     cExerciseWindow::keyPressEvent(event);

@@ -174,6 +174,13 @@ void tst_QuizShowWindow::answersClimbAndReachTheStatistics()
     QVERIFY(seams_.messages.isEmpty());
     QCOMPARE(quiz_->focusWidget(), static_cast<QWidget*>(answer(0)));
 
+    // Keys 1 .. 4 answer too.
+    original = quiz_->question().original;
+    expected = quiz_->question().expected();
+    QTest::keyClick(quiz_->focusWidget(), static_cast<Qt::Key>(Qt::Key_1 + quiz_->question().right));
+    QCOMPARE(s->GetScore(original, expected), 45);
+    QCOMPARE(arrowY(), 352);
+
     original = quiz_->question().original;
     expected = quiz_->question().expected();
     const QString wrong = answer((quiz_->question().right + 1) % 4)->text();
@@ -246,6 +253,13 @@ void tst_QuizShowWindow::jokersHelpOncePerClimb()
         hidden += answer(k)->isHidden();
     QCOMPARE(hidden, 2);
     QVERIFY(!answer(w)->isHidden());
+    // The number key of a hidden answer does nothing.
+    const std::string asked = quiz_->question().original;
+    for (int k = 0; k < 4; ++k)
+        if (answer(k)->isHidden())
+            QTest::keyClick(quiz_, static_cast<Qt::Key>(Qt::Key_1 + k));
+    QCOMPARE(quiz_->question().original, asked);
+    QVERIFY(!tavrio::session()->HasStatistic(asked, quiz_->question().expected()));
     QVERIFY(!button("Joker1")->isEnabled());
     QVERIFY(!quiz_->focusWidget()->isHidden());
 
