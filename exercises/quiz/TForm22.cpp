@@ -2,6 +2,7 @@
 
 #include "engine/Random.h"
 #include "engine/Session.h"
+#include "exercises/frame/DrawMessage.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -19,9 +20,6 @@ namespace {
 const QString kStart = QStringLiteral("Start");
 const QString kNext = QStringLiteral("Nächstes Wort");
 const QString kBuildCaption = QStringLiteral("- - > Richtig ? < - -");
-const QString kNoWords = QStringLiteral("Es sind keine Vokabeln geladen. Bitte wähle zuerst eine Vokabelliste aus!");
-const QString kNoFitting =
-    QStringLiteral("Keine passende Vokabel gefunden: Die Wörter oder ihre Übersetzungen sind leer.");
 
 // Ladder rows: arrows left and right of a 104 px wide row.
 constexpr int kArrowLeftX = 592;
@@ -216,7 +214,7 @@ void TForm22::RichtigClick()
         Button2->setText(kNext);
     showQuestion();
     if (!question_.usable())
-        tavrio::showMessage(question_.result == tavrio::exercises::DrawResult::NoWords ? kNoWords : kNoFitting);
+        tavrio::showMessage(tavrio::exercises::drawFailureMessage(question_.result));
 }
 
 void TForm22::showQuestion()
@@ -329,10 +327,6 @@ void TForm22::showEvent(QShowEvent* event)
 
 void TForm22::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        ZurueckClick();
-        return;
-    }
     // Keys 1 .. 4 answer with the button of that number, while it is shown.
     const int k = event->key() - Qt::Key_1;
     if (k >= 0 && k < kAnswers && event->modifiers() == Qt::NoModifier) {

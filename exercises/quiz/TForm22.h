@@ -37,6 +37,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Keys 1 .. 4 answer with that button; Esc (the frame's) is "Zurück".
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
