@@ -9,5 +9,6 @@ bool paintHiddenButWhere(const QString& dir); // background, help, cell pictures
 bool paintQuizShow(const QString& dir);       // background with room for the ladder
 bool paintGrandmaHelps(const QString& dir);   // background with its buttons, help
 bool paintTest(const QString& dir);           // exercise book background with its buttons, help
+bool paintLevelEditor(const QString& dir);    // map background, tool pictures, Start.lvl
 
 } // namespace tavrio::assets

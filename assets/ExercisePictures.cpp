@@ -10,6 +10,7 @@ bool paintExercises(const QString& dir)
     ok = paintQuizShow(dir) && ok;
     ok = paintGrandmaHelps(dir) && ok;
     ok = paintTest(dir) && ok;
+    ok = paintLevelEditor(dir) && ok;
     return ok;
 }
 
