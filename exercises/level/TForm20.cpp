@@ -24,11 +24,16 @@ namespace {
 const QString kFilter = QStringLiteral("Level-Dateien (*.lvl)");
 
 // The tool picture of a code, or a plain coloured square while the file is
-// missing; codes without a tool (a file may hold 6 .. 9) show nothing.
+// missing; a code without a tool (a loaded file may hold 6 .. 9) shows "?".
 QPixmap toolPixmap(int code)
 {
-    if (code < 0 || code >= kToolPictures)
-        return {};
+    if (code < 0 || code >= kToolPictures) {
+        QPixmap unknown(kToolPixels, kToolPixels);
+        unknown.fill(QColor(200, 200, 200));
+        QPainter p(&unknown);
+        p.drawText(unknown.rect(), Qt::AlignCenter, QStringLiteral("?"));
+        return unknown;
+    }
     QPixmap pm = tavrio::loadPicture(QString::fromStdString(toolPicture(code)));
     if (!pm.isNull())
         return pm;
