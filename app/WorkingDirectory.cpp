@@ -86,6 +86,18 @@ bool refreshPictures(const QString& from, const QString& to)
             ok = copyFile(file, target) && ok;
         }
     }
+    // Beside the program: pictures (the level editor's map) are refreshed
+    // the same way; levels only arrive when missing, as the learner may
+    // have saved over them in the level editor.
+    const QDir root(from);
+    for (const QString& name : root.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.lvl")}, QDir::Files)) {
+        const QString file = root.filePath(name);
+        const QFileInfo have(QDir(to).filePath(name));
+        const bool level = name.endsWith(QStringLiteral(".lvl"), Qt::CaseInsensitive);
+        if (have.exists() && (level || have.lastModified() >= QFileInfo(file).lastModified()))
+            continue;
+        ok = copyFile(file, have.filePath()) && ok;
+    }
     return ok;
 }
 

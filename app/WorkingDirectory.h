@@ -19,7 +19,9 @@ QString findRuntimeDirectory(const QString& programDir);
 bool populateDirectory(const QString& from, const QString& to);
 // Brings the program's own pictures and sounds (the folders "BG", "Hilfe",
 // "Images", "Sound") of `to` up to date with `from`: missing files are
-// copied, older ones replaced. Other files (the learner's) are not touched.
+// copied, older ones replaced; so are the pictures beside them, and a level
+// file ("Start.lvl") comes when it is missing. Other files (the learner's)
+// are not touched.
 bool refreshPictures(const QString& from, const QString& to);
 // Keeps the current directory when it has a BG folder; otherwise switches
 // to `dataDir`, filled at the first start and with its pictures refreshed

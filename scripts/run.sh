@@ -13,14 +13,16 @@ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tavrio tavrio-exchange
 
 # The working directory gets the generated pictures and sounds (refreshed
-# each time) and the sample lists; files the learner made there (profiles,
-# own or edited lists, config.ini) are kept.
+# each time), the sample lists and the starting level; files the learner
+# made there (profiles, own or edited lists and levels, config.ini) are kept.
 [ -d "$build/runtime/BG" ] || { echo "The build made no pictures in $build/runtime" >&2; exit 1; }
 mkdir -p "$work"
 for dir in BG Hilfe Images Sound; do
   [ -d "$build/runtime/$dir" ] && cp -r "$build/runtime/$dir" "$work/"
 done
 cp -n "$build/runtime/"*.vok "$work/" 2>/dev/null || true
+cp "$build/runtime/"*.bmp "$work/" 2>/dev/null || true
+cp -n "$build/runtime/"*.lvl "$work/" 2>/dev/null || true
 
 server_pid=""
 stop_server() {

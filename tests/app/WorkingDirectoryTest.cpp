@@ -101,12 +101,19 @@ private slots:
         copied.close();
         write(runtime + QStringLiteral("/Hilfe/Start.bmp"), "help, newer");
         write(runtime + QStringLiteral("/Images/Neu/Bild.bmp"), "new picture");
+        write(runtime + QStringLiteral("/LevelEditor.bmp"), "map");
+        write(runtime + QStringLiteral("/Start.lvl"), "level");
+        write(runtime + QStringLiteral("/Meer.lvl"), "level");
+        write(data + QStringLiteral("/Meer.lvl"), "my own level");
 
         QVERIFY(QDir::setCurrent(home));
         QCOMPARE(tavrio::chooseWorkingDirectory(program, data), QDir(data).absolutePath());
         QCOMPARE(read(data + QStringLiteral("/Hilfe/Start.bmp")), QByteArray("help, newer"));
         QCOMPARE(read(data + QStringLiteral("/Images/Neu/Bild.bmp")), QByteArray("new picture"));
         QCOMPARE(read(data + QStringLiteral("/BG/Eingang.bmp")), QByteArray("picture"));
+        QCOMPARE(read(data + QStringLiteral("/LevelEditor.bmp")), QByteArray("map"));
+        QCOMPARE(read(data + QStringLiteral("/Start.lvl")), QByteArray("level"));
+        QCOMPARE(read(data + QStringLiteral("/Meer.lvl")), QByteArray("my own level"));
         QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Englisch.vok")));
         QCOMPARE(read(data + QStringLiteral("/Anna.pfl")), QByteArray("\x04" "Anna"));
         QVERIFY(QDir(data + QStringLiteral("/Hilfe")).entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty());
