@@ -1,9 +1,5 @@
 #include "engine/ListFile.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
 #include "engine/Text.h"
 
 namespace {
@@ -81,53 +77,4 @@ std::string FormatList3(const std::vector<cListEntry>& entries)
         appendLine(out, e.mark + e.phonetic);
     }
     return out;
-}
-
-bool ReadFileBytes(const std::string& path, std::string& out)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    std::string data;
-    char buf[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        data.append(buf, n);
-    const bool ok = std::ferror(f) == 0;
-    std::fclose(f);
-    if (!ok)
-        return false;
-    out = std::move(data);
-    return true;
-}
-
-bool WriteFileAtomic(const std::string& path, const std::string& bytes)
-{
-    const std::string tmp = path + ".tmp";
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fflush(f) == 0) && ok;
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok) {
-        // std::filesystem::rename replaces an existing file on every
-        // platform (std::rename does not on Windows).
-        std::error_code ec;
-        std::filesystem::rename(tmp, path, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        std::remove(tmp.c_str());
-    return ok;
-}
-
-bool FileExists(const std::string& path)
-{
-    std::error_code ec;
-    const auto st = std::filesystem::status(path, ec);
-    return !ec && std::filesystem::exists(st) && !std::filesystem::is_directory(st);
 }

@@ -1,8 +1,11 @@
 #pragma once
-// Vocabulary list files (".vok") and the small file helpers the engine uses.
+// Vocabulary list files (".vok"). The file helpers (read, atomic write,
+// existence, listing) live in engine/Files.h, included here.
 // Four-line layout per entry: original, translation, mark, phonetic.
 // Three-line layout per entry: original, translation, mark digit directly
 // followed by the phonetic transcription. Lines end in CR LF (LF accepted).
+#include "engine/Files.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,11 +25,3 @@ std::string FormatList4(const std::vector<cListEntry>& entries);
 std::vector<cListEntry> ParseList3(std::string_view bytes);
 // Line 3 is mark + phonetic; line breaks in fields as in FormatList4.
 std::string FormatList3(const std::vector<cListEntry>& entries);
-
-// Whole file into out; false when it is missing or cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& out);
-// Writes "<path>.tmp" and renames it over path. False on any failure; the
-// old file is then left as it was and no temporary file stays behind.
-bool WriteFileAtomic(const std::string& path, const std::string& bytes);
-// True for an existing file that is not a directory.
-bool FileExists(const std::string& path);

@@ -1,5 +1,34 @@
 #include "engine/Text.h"
 
+#include <array>
+
+namespace {
+// Bytes 0x80..0x9F; the rest of the code page equals Latin-1. 0 marks the
+// five unassigned bytes.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+} // namespace
+
+char32_t Cp1252CodePoint(unsigned char c)
+{
+    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0)
+        return kHigh[c - 0x80];
+    return c;
+}
+
+int Cp1252Byte(char32_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<int>(u);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i))
+            return static_cast<int>(0x80 + i);
+    return -1;
+}
+
 std::string UpperAZ(std::string s)
 {
     for (char& c : s)

@@ -13,3 +13,9 @@ bool EqualUpperAZ(std::string_view a, std::string_view b);
 // Splits bytes into lines at LF, dropping a CR right before it. Text after
 // the last LF is a line of its own when not empty.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+// The Windows-1252 code page: the Unicode code point of a byte (the five
+// unassigned bytes stand for the C1 code point of the same number), and the
+// byte of a code point, or -1 when the code page has none.
+char32_t Cp1252CodePoint(unsigned char byte);
+int Cp1252Byte(char32_t codePoint);

@@ -1,9 +1,6 @@
 #include "exchange/LocalFiles.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-#include <fstream>
+#include "engine/Files.h"
 
 namespace tavrio::exchange {
 
@@ -21,28 +18,7 @@ bool isSafeFileName(std::string_view name)
 
 bool writeFileAtomically(const std::string& dir, const std::string& name, const std::string& bytes)
 {
-    const std::string target = (dir.empty() ? std::string(".") : dir) + "/" + name;
-    const std::string temp = target + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    // std::filesystem::rename replaces an existing file on every platform.
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomic((dir.empty() ? std::string(".") : dir) + "/" + name, bytes);
 }
 
 std::string baseName(const std::string& path)

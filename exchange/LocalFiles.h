@@ -11,8 +11,9 @@ namespace tavrio::exchange {
 // none of * ? " < > | (names Windows refuses).
 bool isSafeFileName(std::string_view name);
 
-// Writes `bytes` to dir/name through dir/name.tmp and a rename. False (and
-// the old file untouched) when anything fails.
+// Writes `bytes` to dir/name through the engine's atomic writer; dir and
+// name are engine bytes (Windows-1252). False (and the old file untouched)
+// when anything fails.
 bool writeFileAtomically(const std::string& dir, const std::string& name, const std::string& bytes);
 
 // The last path component of a local path, for "/" and "\" alike.

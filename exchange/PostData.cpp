@@ -1,17 +1,13 @@
 #include "exchange/PostData.h"
 
-#include <fstream>
-#include <iterator>
+#include "engine/Files.h"
 
 namespace tavrio::exchange {
 
 std::optional<std::string> readFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes))
         return std::nullopt;
     return bytes;
 }

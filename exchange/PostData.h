@@ -28,6 +28,7 @@ private:
 };
 
 namespace tavrio::exchange {
-// The whole file as bytes, or nothing when it cannot be opened or read.
+// The whole file as bytes, or nothing when it cannot be opened or read;
+// the path is engine bytes (engine/Files.h).
 std::optional<std::string> readFileBytes(const std::string& path);
 }

@@ -3,14 +3,13 @@
 #include "exchange/WebFileInterface.h"
 #include "start/ExchangeLayout.h"
 #include "ui/Assets.h"
+#include "ui/FileNames.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -174,7 +173,10 @@ void cExchangePage::HochladenClick()
                                                              QStringLiteral("Vokabellisten (*.vok)"));
     if (path.isEmpty())
         return;
-    files_.UploadAs(QFile::encodeName(path).toStdString(), toAnsi(QFileInfo(path).fileName()));
+    const std::optional<std::string> name = tavrio::engineFileName(path);
+    if (!name)
+        return;
+    files_.Upload(*name);
 }
 
 QString cExchangePage::Cell(int column, int row) const

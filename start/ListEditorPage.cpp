@@ -5,6 +5,7 @@
 #include "start/ListEditorModel.h"
 #include "start/Profiles.h"
 #include "start/StartScreen.h"
+#include "ui/FileNames.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -317,20 +317,19 @@ void cListEditorPage::Button9Click()
     QFileInfo info(chosen);
     if (info.suffix().isEmpty())
         info.setFile(chosen + QStringLiteral(".vok"));
-    // In the working directory the name is stored as Windows-1252 bytes like
-    // every list the program makes, so the list choice shows it; elsewhere
-    // the path is the file system's own.
+    // In the working directory the list is named like every list the
+    // program makes, so the list choice shows it; elsewhere by its path.
     const bool here = isWorkingDirectory(info.absolutePath());
-    std::string path;
     if (here) {
         if (const QString problem = profileNameProblem(info.completeBaseName()); !problem.isEmpty()) {
             showMessage(problem);
             return;
         }
-        path = toAnsi(info.fileName());
-    } else {
-        path = QFile::encodeName(info.absoluteFilePath()).toStdString();
     }
+    const std::optional<std::string> engineName = engineFileName(here ? info.fileName() : info.absoluteFilePath());
+    if (!engineName)
+        return;
+    const std::string path = *engineName;
     const QString name = here ? info.fileName() : info.absoluteFilePath();
     if (!writeRows(path, name))
         return;

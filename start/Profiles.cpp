@@ -4,19 +4,14 @@
 #include "ui/Text.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace tavrio {
 
 std::vector<cNamedFile> listFiles(const std::string& extension)
 {
     std::vector<cNamedFile> found;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec))
-            continue;
-        const std::string file = it->path().filename().string();
-        if (file.size() <= extension.size() || file.compare(file.size() - extension.size(), extension.size(), extension) != 0)
+    for (const std::string& file : ListDirectory(".", "*" + extension)) {
+        if (file.size() <= extension.size())
             continue;
         const std::string base = file.substr(0, file.size() - extension.size());
         found.push_back({fromAnsi(base), base});

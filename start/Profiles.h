@@ -1,7 +1,7 @@
 #pragma once
-// Profile and list files in the working directory. File names hold the
-// engine's Windows-1252 bytes (the engine opens "<name>.pfl" byte for byte),
-// so names are listed and created as raw bytes and shown through fromAnsi.
+// Profile and list files in the working directory. Names are the engine's
+// Windows-1252 bytes, listed through the engine's ListDirectory (which gives
+// the names on disk back as engine bytes) and shown through fromAnsi.
 #include <QString>
 #include <string>
 #include <vector>

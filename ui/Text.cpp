@@ -1,30 +1,15 @@
 #include "ui/Text.h"
 
-#include <array>
+#include "engine/Text.h"
 
 namespace tavrio {
-namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the rest of the code page equals Latin-1.
-// 0 marks the five unassigned bytes, which map to the same C1 code point.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-} // namespace
 
 QString fromAnsi(const std::string& bytes)
 {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (unsigned char c : bytes) {
-        if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0)
-            out.append(QChar(kHigh[c - 0x80]));
-        else
-            out.append(QChar(char16_t(c)));
-    }
+    for (unsigned char c : bytes)
+        out.append(QChar(static_cast<char16_t>(Cp1252CodePoint(c))));
     return out;
 }
 
@@ -33,19 +18,8 @@ std::string toAnsi(const QString& text)
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
     for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.push_back(static_cast<char>(u));
-            continue;
-        }
-        char mapped = '?';
-        for (size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out.push_back(mapped);
+        const int b = Cp1252Byte(ch.unicode());
+        out.push_back(b < 0 ? '?' : static_cast<char>(b));
     }
     return out;
 }

@@ -3,12 +3,12 @@
 #include "engine/Random.h"
 #include "exercises/singlequery/Grade.h"
 #include "exercises/singlequery/ThreeLineList.h"
+#include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,8 +77,10 @@ void TForm4::Button3Click()
 
 void TForm4::Button2Click()
 {
-    const std::string path = QFile::encodeName(fileName()).toStdString();
-    std::optional<cThreeLineList> list = FileExists(path) ? cThreeLineList::read(path) : std::nullopt;
+    const std::optional<std::string> path = tavrio::engineFileName(fileName());
+    if (!path)
+        return;
+    std::optional<cThreeLineList> list = FileExists(*path) ? cThreeLineList::read(*path) : std::nullopt;
     if (!list) {
         falsch()->setText(QStringLiteral("Datei existiert nicht"));
         tavrio::showMessage(QStringLiteral("Datei existiert NICHT"));

@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using tavrio::exchange::test::FakeHttp;
@@ -110,8 +109,6 @@ void ExchangePagesTest::init()
 
 void ExchangePagesTest::cleanup()
 {
-    // Lists named in 8-bit bytes are not names QDir can remove.
-    std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
     tab2.reset();
     tab4.reset();
     tab5.reset();
@@ -278,8 +275,8 @@ void ExchangePagesTest::confirmedInstallDownloadsAndReports()
     const QString line = QStringLiteral("Englisch 5 - Unit \u00c4.vok erfolgreich runtergeladen");
     QCOMPARE(seams.messages, QStringList{line});
     QVERIFY(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText().endsWith(line));
-    const std::string saved = QFile::encodeName(dir->path()).toStdString() + "/Englisch 5 - Unit \xC4.vok";
-    QVERIFY2(std::filesystem::exists(saved), "the list lands in the working directory under its exchange name");
+    QVERIFY2(QFile::exists(dir->filePath(QStringLiteral("Englisch 5 - Unit \u00c4.vok"))),
+             "the list lands in the working directory under its exchange name, readable by other programs");
 }
 
 void ExchangePagesTest::hiddenDownloadTakesFirstRowWithoutAsking()
@@ -337,6 +334,15 @@ void ExchangePagesTest::uploadPicksAListAndShowsBusy()
     QVERIFY(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText().endsWith(
         QStringLiteral("Meine \u00dcbung.vok erfolgreich hochgeladen")));
     QVERIFY(seams.messages.isEmpty());
+
+    // A name that Windows-1252 cannot hold is refused, not sent mangled.
+    const std::size_t sent = socket->pending.size();
+    seams.fileAnswers << dir->filePath(QStringLiteral("\u0420\u0443\u0441\u0441\u043a\u0438\u0439.vok"));
+    QTest::mouseClick(upload, Qt::LeftButton);
+    QCOMPARE(socket->pending.size(), sent);
+    QCOMPARE(seams.messages.size(), 1);
+    QVERIFY(seams.messages[0].startsWith(
+        QStringLiteral("Der Dateiname \"\u0420\u0443\u0441\u0441\u043a\u0438\u0439.vok\" enth\u00e4lt Zeichen")));
 }
 
 void ExchangePagesTest::versionMessageOnlyWhenOutdated()

@@ -13,6 +13,7 @@
 #include "ui/Windows.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,6 +107,7 @@ private slots:
         std::string stored;
         QVERIFY(ReadFileBytes("J\xF6rg.pfl", stored));
         QCOMPARE(QByteArray::fromStdString(stored), QByteArray("\x04J\xF6rg"));
+        QVERIFY2(QFile::exists(QStringLiteral("Jörg.pfl")), "other programs see the name as it is meant");
         QCOMPARE(profileItems(), (QStringList{QStringLiteral("Neues Profil"), QStringLiteral("Anna"), QStringLiteral("Jörg")}));
         QCOMPARE(profiles()->currentText(), QStringLiteral("Jörg"));
         QVERIFY(!child<QLineEdit>("Edit1")->isVisible());
