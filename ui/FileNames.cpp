@@ -20,9 +20,13 @@ std::optional<std::string> engineFileName(const QString& path)
     const QFileInfo info(path);
     const QString relative = QDir::current().relativeFilePath(info.absoluteFilePath());
     const bool here = !relative.startsWith(QStringLiteral("..")) && !QDir::isAbsolutePath(relative);
-    const QString chosen = here ? relative : QDir::fromNativeSeparators(info.absoluteFilePath());
-    const std::string bytes = toAnsi(chosen);
-    if (fromAnsi(bytes) != chosen) {
+    return engineBytes(here ? relative : QDir::fromNativeSeparators(info.absoluteFilePath()));
+}
+
+std::optional<std::string> engineBytes(const QString& path)
+{
+    const std::string bytes = toAnsi(path);
+    if (fromAnsi(bytes) != path) {
         showMessage(unsupportedNameMessage(path));
         return std::nullopt;
     }

@@ -15,6 +15,9 @@ namespace tavrio {
 // so in a message box and the result is empty.
 std::optional<std::string> engineFileName(const QString& path);
 
+// `path` as engine bytes, unshortened; refused like engineFileName.
+std::optional<std::string> engineBytes(const QString& path);
+
 // The text of that refusal for `path`.
 QString unsupportedNameMessage(const QString& path);
 

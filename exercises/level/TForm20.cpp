@@ -5,6 +5,7 @@
 #include "exercises/level/LevelFile.h"
 #include "exercises/level/ToolPictures.h"
 #include "ui/Assets.h"
+#include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -194,8 +195,11 @@ void TForm20::SpeichernClick()
         tavrio::showMessage(QStringLiteral("NICHT gespeichert !"));
         return;
     }
+    const std::optional<std::string> ansi = tavrio::engineBytes(chosen);
+    if (!ansi)
+        return;
     rememberDirectory(chosen);
-    const std::string path = levelFileName(tavrio::toAnsi(chosen));
+    const std::string path = levelFileName(*ansi);
     Dateiname->setText(tavrio::fromAnsi(path));
     // Written whole to a temporary file and renamed, so a failed save leaves
     // an older level as it was.
@@ -210,9 +214,12 @@ void TForm20::Button7Click()
 {
     const QString chosen =
         tavrio::seams().files->openFileName(QStringLiteral("Level laden"), dialogProposal(), kFilter);
-    const std::string path = tavrio::toAnsi(chosen);
+    const std::optional<std::string> ansi = chosen.isEmpty() ? std::nullopt : tavrio::engineBytes(chosen);
+    const std::string path = ansi.value_or(std::string());
     if (chosen.isEmpty()) {
         tavrio::showMessage(QStringLiteral("NICHT geladen !"));
+    } else if (!ansi) {
+        // engineBytes has said why.
     } else if (!FileExists(path)) {
         tavrio::showMessage(QStringLiteral("Datei nicht gefunden. NICHT geladen !"));
     } else {
