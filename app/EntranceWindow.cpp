@@ -9,6 +9,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
 #include "ui/PictureArea.h"
+#include "ui/Progress.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
 
@@ -245,9 +246,10 @@ void TForm1::OptionenClick()
 void TForm1::EndeClick()
 {
     tavrio::openWindow(this, tavrio::windows().formStart);
+    // Asked for by the learner: a failure is told every time.
     if (cSession* s = tavrio::session()) {
         if (!s->SaveProfile())
-            tavrio::showMessage(QStringLiteral("Dein Lernstand konnte nicht gespeichert werden."));
+            tavrio::showMessage(tavrio::saveFailedMessage());
     }
 }
 
@@ -292,8 +294,7 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The program ends here; what was learnt since the last save is kept.
-    if (cSession* s = tavrio::session())
-        s->SaveProfile();
+    tavrio::saveProgress();
     Image1->resize(1, 1);
     Image1->clear();
     event->accept();

@@ -3,6 +3,7 @@
 #include "app/AtticWindow.h"
 #include "app/ChildrensRoomWindow.h"
 #include "app/EntranceWindow.h"
+#include "app/ExitSaver.h"
 #include "app/GardenWindow.h"
 #include "app/HouseWindow.h"
 #include "app/MemoryWindow.h"
@@ -157,6 +158,7 @@ int run(int argc, char** argv)
         QApplication::installTranslator(&qtGerman);
     installQtSeams();
     createWindows();
+    cExitSaver exitSaver;
     cKeepAboveOpener keepAbove(windows().form1);
     app.installEventFilter(&keepAbove);
     windows().form1->show();

@@ -4,6 +4,7 @@
 #include "ui/Assets.h"
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
+#include "ui/Progress.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 
@@ -172,6 +173,8 @@ void cExerciseWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     tavrio::returnTo(nullptr, returnTarget());
+    // Every way back to a room keeps the answers given so far.
+    tavrio::saveProgress();
 }
 
 void cExerciseWindow::keyPressEvent(QKeyEvent* event)

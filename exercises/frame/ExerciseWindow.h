@@ -1,8 +1,8 @@
 #pragma once
 // The frame every exercise window shares: a borderless white window of a
 // fixed size whose background picture is loaded when it is shown and
-// released when it closes; "Zurück" closes it and gives control back to the
-// window that opened it; a help button shows the exercise's help picture;
+// released when it closes; "Zurück" closes it, gives control back to the
+// window that opened it and saves the learner's progress; a help button shows the exercise's help picture;
 // the counters woerter / falsch; the file name field; the crib "Spicker".
 // A window adds only the pieces it has, through the add* functions.
 #include "exercises/frame/CounterField.h"

@@ -4,6 +4,7 @@
 #include "NamedChild.h"
 #include "ScriptedSeams.h"
 
+#include "engine/Files.h"
 #include "engine/Random.h"
 #include "engine/Session.h"
 #include "exercises/hidden/TForm5.h"
@@ -108,6 +109,8 @@ private slots:
     void hiddenMoves();
     void hiddenTwentiethSweetWins();
     void hiddenWithoutWordsRecordsNothing();
+
+    void backToTheRoomSavesTheProfileAndTellsAFailureOnce();
 
 private:
     void useWords(const cWordPairs& pairs);
@@ -599,4 +602,30 @@ void tst_ExerciseWindows::hiddenWithoutWordsRecordsNothing()
 }
 
 QTEST_MAIN(tst_ExerciseWindows)
+// ---- Saving on the way back -------------------------------------------------
+
+void tst_ExerciseWindows::backToTheRoomSavesTheProfileAndTellsAFailureOnce()
+{
+    useWords({{"Haus", "house"}, {"Baum", "tree"}});
+    tavrio::openHiddenButWhere(makeRoom());
+    dig(sweetCell(true), true);
+    QTest::keyClick(form5_, Qt::Key_Escape);
+    std::string stored;
+    QVERIFY(ReadFileBytes("Test.pfl", stored));
+    QVERIFY2(stored.size() > 5, "the answer reached the profile");
+    QVERIFY(seams_.messages.isEmpty());
+
+    // The temporary file cannot be made: told once, however often it fails.
+    std::filesystem::create_directory("Test.pfl.tmp");
+    for (int i = 0; i < 2; ++i) {
+        tavrio::openHiddenButWhere(makeRoom());
+        QTest::keyClick(form5_, Qt::Key_Escape);
+    }
+    QCOMPARE(seams_.messages, QStringList{QStringLiteral("Dein Lernstand konnte nicht gespeichert werden.")});
+    std::filesystem::remove("Test.pfl.tmp");
+    tavrio::openHiddenButWhere(makeRoom());
+    QTest::keyClick(form5_, Qt::Key_Escape);
+    QCOMPARE(seams_.messages.size(), 1);
+}
+
 #include "ExerciseWindowsTest.moc"
