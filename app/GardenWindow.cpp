@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "exercises/hidden/TForm5.h"
+#include "exercises/seenot/TForm21.h"
 
 namespace L = tavrio::layout::garden;
 
@@ -19,7 +20,4 @@ Tform11::Tform11(QWidget* parent)
 
 void Tform11::VERSTECKTABERWOBUTTONClick() { tavrio::openHiddenButWhere(this); }
 
-void Tform11::SEENOTButtonClick()
-{
-    // opens TForm21 (wired when that window lands)
-}
+void Tform11::SEENOTButtonClick() { tavrio::openSeenot(this); }

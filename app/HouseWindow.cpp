@@ -5,6 +5,7 @@
 #include "app/GardenWindow.h"
 #include "app/Layout.h"
 #include "exercises/grandma/TForm16.h"
+#include "exercises/helpdad/TForm17.h"
 #include "ui/Navigation.h"
 #include "ui/Windows.h"
 
@@ -27,10 +28,7 @@ TForm8::TForm8(QWidget* parent)
                QStringLiteral("Menüpunkt : Garten"), [this] { GARTENButtonClick(); });
 }
 
-void TForm8::ICECREMELERNMODUSClick()
-{
-    // opens TForm17 (wired when that window lands)
-}
+void TForm8::ICECREMELERNMODUSClick() { tavrio::openHilfPapa(this); }
 
 void TForm8::OMAbuttonClick() { tavrio::openGrandmaHelps(this); }
 

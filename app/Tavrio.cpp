@@ -10,8 +10,10 @@
 #include "app/WorkingDirectory.h"
 #include "engine/Random.h"
 #include "exercises/grandma/TForm16.h"
+#include "exercises/helpdad/TForm17.h"
 #include "exercises/hidden/TForm5.h"
 #include "exercises/level/TForm20.h"
+#include "exercises/seenot/TForm21.h"
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/test/TForm23.h"
 #include "exercises/wordsearch/TForm14.h"
@@ -106,9 +108,10 @@ void createWindows()
     w.form14 = make<TForm14>();
     w.form15 = make<TForm15>();
     w.form16 = make<TForm16>();
-    // TForm17, TForm18
+    w.form17 = make<TForm17>();
+    // TForm18
     w.form20 = make<TForm20>();
-    // TForm21
+    w.form21 = make<TForm21>();
     w.form22 = make<TForm22>();
     w.form23 = make<TForm23>();
     // TForm24, TForm25

@@ -10,5 +10,7 @@ bool paintQuizShow(const QString& dir);       // background with room for the la
 bool paintGrandmaHelps(const QString& dir);   // background with its buttons, help
 bool paintTest(const QString& dir);           // exercise book background with its buttons, help
 bool paintLevelEditor(const QString& dir);    // map background, tool pictures, Start.lvl
+bool paintSeenot(const QString& dir);         // background, help, picture lists
+bool paintHilfPapa(const QString& dir);       // background, help, picture lists
 
 } // namespace tavrio::assets

@@ -11,6 +11,8 @@ bool paintExercises(const QString& dir)
     ok = paintGrandmaHelps(dir) && ok;
     ok = paintTest(dir) && ok;
     ok = paintLevelEditor(dir) && ok;
+    ok = paintSeenot(dir) && ok;
+    ok = paintHilfPapa(dir) && ok;
     return ok;
 }
 

@@ -1,0 +1,419 @@
+// Pictures of the two maze games: "Seenot!" (sea, boat, reef, whirlpool,
+// rescue ship; letters floating on yellow buoys and carried on wooden rafts
+// in the boat's tail) and "Hilf Papa!" (floor, figure, brick wall, red
+// marked cell, the house; letter crates), each list one strip of 25 x 25
+// pictures; the backgrounds and the help pages with a legend of the cells.
+#include "Drawing.h"
+#include "ExercisePainters.h"
+
+#include "exercises/maze/MazePictures.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace tavrio::assets {
+namespace {
+
+using tavrio::maze::kCellPixels;
+using CellPainter = std::function<void(QPainter&, int index)>;
+
+constexpr int kMapLeft = 200;
+constexpr int kMapTop = 179;
+
+void drawLetter(QPainter& p, const QRect& box, char letter, QColor colour, int size)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(size);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter, QString(QLatin1Char(letter)));
+}
+
+// ---- "Seenot!" cells ----
+
+void sea(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(40, 110, 200));
+    p.setPen(QPen(QColor(120, 180, 240), 1.5));
+    for (int y : {7, 18}) {
+        QPainterPath wave;
+        wave.moveTo(2, y);
+        wave.cubicTo(6, y - 3, 8, y + 3, 12, y);
+        wave.cubicTo(16, y - 3, 18, y + 3, 23, y);
+        p.drawPath(wave);
+    }
+}
+
+void boat(QPainter& p)
+{
+    sea(p);
+    p.setPen(QPen(QColor(70, 40, 10), 1));
+    p.setBrush(QColor(150, 85, 30));
+    p.drawPolygon(QPolygonF({QPointF(2, 16), QPointF(23, 16), QPointF(19, 22), QPointF(6, 22)}));
+    p.setPen(QPen(QColor(60, 40, 20), 1.5));
+    p.drawLine(QPointF(12.5, 16), QPointF(12.5, 3));
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(13.5, 3), QPointF(21, 14), QPointF(13.5, 14)}));
+    p.drawPolygon(QPolygonF({QPointF(11.5, 5), QPointF(5, 14), QPointF(11.5, 14)}));
+}
+
+void reef(QPainter& p)
+{
+    sea(p);
+    p.setPen(QPen(QColor(40, 35, 30), 1));
+    p.setBrush(QColor(95, 85, 75));
+    p.drawPolygon(QPolygonF({QPointF(0, 24), QPointF(3, 10), QPointF(8, 14), QPointF(12, 2), QPointF(17, 12),
+                             QPointF(21, 7), QPointF(25, 24)}));
+    p.setBrush(QColor(140, 130, 120));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(12, 2), QPointF(10, 12), QPointF(14, 11)}));
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(QPointF(0, 23.5), QPointF(25, 23.5));
+}
+
+void whirlpool(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(15, 50, 120));
+    p.setPen(QPen(QColor(200, 230, 255), 1.8));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath spiral;
+    spiral.moveTo(12.5, 12.5);
+    for (int i = 1; i <= 60; ++i) {
+        const double a = i * 0.32;
+        const double r = i * 0.18;
+        spiral.lineTo(12.5 + r * std::cos(a), 12.5 + r * std::sin(a));
+    }
+    p.drawPath(spiral);
+}
+
+void ship(QPainter& p)
+{
+    sea(p);
+    p.setPen(QPen(QColor(110, 0, 0), 1));
+    p.setBrush(QColor(215, 30, 30));
+    p.drawPolygon(QPolygonF({QPointF(0, 14), QPointF(25, 14), QPointF(22, 22), QPointF(3, 22)}));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6, 6, 13, 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(215, 30, 30));
+    p.drawRect(QRectF(11.5, 7, 2, 6));
+    p.drawRect(QRectF(9.5, 9, 6, 2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(0, 17, 25, 1.5));
+}
+
+void seaCell(QPainter& p, int code)
+{
+    switch (code) {
+    case 0: sea(p); break;
+    case 1: boat(p); break;
+    case 2: reef(p); break;
+    case 3: whirlpool(p); break;
+    default: ship(p); break;
+    }
+}
+
+// Index 0 .. 25: a floating letter on a yellow buoy; 26 .. 51: the letter
+// on a wooden raft in the boat's tail.
+void seaLetter(QPainter& p, int index)
+{
+    sea(p);
+    const char letter = static_cast<char>('A' + index % 26);
+    if (index < 26) {
+        p.setPen(QPen(QColor(200, 120, 0), 1.5));
+        p.setBrush(QColor(255, 215, 40));
+        p.drawEllipse(QRectF(1.5, 1.5, 22, 22));
+        drawLetter(p, QRect(0, 0, 25, 25), letter, QColor(20, 20, 60), 15);
+    } else {
+        p.setPen(QPen(QColor(80, 45, 15), 1));
+        p.setBrush(QColor(170, 110, 55));
+        p.drawRect(QRectF(1.5, 3.5, 22, 18));
+        p.setPen(QPen(QColor(120, 75, 35), 1));
+        for (double y : {9.5, 15.5})
+            p.drawLine(QPointF(2, y), QPointF(23, y));
+        drawLetter(p, QRect(0, 2, 25, 21), letter, Qt::white, 14);
+    }
+}
+
+// ---- "Hilf Papa!" cells ----
+
+void floorTile(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(235, 225, 195));
+    p.setPen(QColor(215, 200, 165));
+    p.drawRect(QRect(0, 0, 24, 24));
+}
+
+void figure(QPainter& p)
+{
+    floorTile(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 200));
+    p.drawRoundedRect(QRectF(7.5, 10, 10, 9), 3, 3);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(8.5, 18, 3, 5));
+    p.drawRect(QRectF(13.5, 18, 3, 5));
+    p.setBrush(QColor(250, 205, 160));
+    p.drawEllipse(QRectF(8, 1.5, 9, 9));
+    p.setBrush(QColor(120, 60, 20));
+    p.drawChord(QRectF(8, 1.5, 9, 9), 0, 180 * 16);
+    p.setBrush(QColor(250, 205, 160));
+    p.drawEllipse(QRectF(4.5, 11, 3.5, 3.5));
+    p.drawEllipse(QRectF(17, 11, 3.5, 3.5));
+}
+
+void wall(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(170, 70, 45));
+    p.setPen(QPen(QColor(225, 215, 200), 1));
+    for (int y : {0, 6, 12, 18, 24})
+        p.drawLine(0, y, 25, y);
+    for (int row = 0; row < 4; ++row)
+        for (int x = row % 2 ? 6 : 0; x < 25; x += 12)
+            p.drawLine(x, row * 6, x, row * 6 + 6);
+}
+
+void marked(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(250, 190, 185));
+    p.setPen(QPen(QColor(210, 30, 30), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1.5, 1.5, 22, 22));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(210, 30, 30));
+    p.drawPolygon(QPolygonF({QPointF(12.5, 5), QPointF(19, 13), QPointF(6, 13)}));
+    p.drawRect(QRectF(10.5, 12, 4, 7));
+}
+
+void house(QPainter& p)
+{
+    p.fillRect(QRect(0, 0, 25, 25), QColor(140, 200, 90));
+    p.setPen(QPen(QColor(110, 70, 20), 1));
+    p.setBrush(QColor(255, 225, 120));
+    p.drawRect(QRectF(4, 11, 17, 13));
+    p.setBrush(QColor(200, 40, 30));
+    p.drawPolygon(QPolygonF({QPointF(1, 12), QPointF(12.5, 1), QPointF(24, 12)}));
+    p.setBrush(QColor(120, 70, 30));
+    p.drawRect(QRectF(10, 16, 5.5, 8));
+    p.setBrush(QColor(150, 210, 255));
+    p.drawRect(QRectF(5.5, 14, 3.5, 3.5));
+    p.drawRect(QRectF(16, 14, 3.5, 3.5));
+}
+
+void papaCell(QPainter& p, int code)
+{
+    switch (code) {
+    case 0: floorTile(p); break;
+    case 1: figure(p); break;
+    case 2: wall(p); break;
+    case 3: marked(p); break;
+    default: house(p); break;
+    }
+}
+
+// A wooden crate with its letter.
+void crate(QPainter& p, int index)
+{
+    floorTile(p);
+    p.setPen(QPen(QColor(100, 60, 20), 1.5));
+    p.setBrush(QColor(215, 160, 90));
+    p.drawRect(QRectF(1.5, 1.5, 22, 22));
+    p.setPen(QPen(QColor(180, 125, 60), 1));
+    p.drawLine(QPointF(2, 2), QPointF(23, 23));
+    p.drawLine(QPointF(23, 2), QPointF(2, 23));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 245, 220));
+    p.drawEllipse(QRectF(5, 5, 15, 15));
+    drawLetter(p, QRect(0, 0, 25, 25), static_cast<char>('A' + index), QColor(30, 30, 30), 14);
+}
+
+// ---- lists, backgrounds, help ----
+
+QImage cellImage(const CellPainter& paint, int index)
+{
+    QImage img = canvas(kCellPixels, kCellPixels, Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint(p, index);
+    return img;
+}
+
+bool paintStrip(const QString& dir, const char* path, int count, const CellPainter& paint)
+{
+    QImage strip = canvas(count * kCellPixels, kCellPixels, Qt::white);
+    QPainter p(&strip);
+    for (int i = 0; i < count; ++i)
+        p.drawImage(i * kCellPixels, 0, cellImage(paint, i));
+    p.end();
+    return saveBmp(strip, dir, QString::fromLatin1(path));
+}
+
+// Panels for the word (top), the notes (left), the map frame and the
+// buttons' strip, over a scene painted by `scene`.
+void framePanels(QPainter& p, QColor frame)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 215));
+    p.drawRoundedRect(QRect(190, 78, 600, 88), 14, 14);
+    p.drawRoundedRect(QRect(6, 180, 186, 345), 14, 14);
+    p.setPen(QPen(frame, 6));
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(kMapLeft - 4, kMapTop - 4, 600 + 8, 350 + 8));
+}
+
+bool paintSeaBackground(const QString& dir)
+{
+    QImage img = canvas(800, 600, QColor(150, 205, 250));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 230, 90));
+    p.drawEllipse(QPoint(740, 40), 30, 30);
+    p.setBrush(Qt::white);
+    for (QPoint c : {QPoint(330, 40), QPoint(520, 30)}) {
+        p.drawEllipse(c, 34, 14);
+        p.drawEllipse(c + QPoint(24, -8), 22, 14);
+    }
+    p.setBrush(QColor(30, 100, 190));
+    p.drawRect(0, 170, 800, 430);
+    p.setPen(QPen(QColor(110, 170, 235), 3));
+    for (int y = 190; y < 600; y += 36) {
+        QPainterPath wave;
+        wave.moveTo(0, y);
+        for (int x = 0; x < 800; x += 40)
+            wave.cubicTo(x + 10, y - 8, x + 30, y + 8, x + 40, y);
+        p.drawPath(wave);
+    }
+    // A lighthouse on the left.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 110, 100));
+    p.drawEllipse(QRect(60, 150, 110, 40));
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(i % 2 ? Qt::white : QColor(210, 40, 40));
+        p.drawRect(QRect(98, 80 + i * 20, 34, 20));
+    }
+    p.setBrush(QColor(255, 220, 80));
+    p.drawRect(QRect(102, 64, 26, 16));
+    p.setBrush(QColor(210, 40, 40));
+    p.drawPolygon(QPolygon({QPoint(94, 64), QPoint(115, 46), QPoint(136, 64)}));
+    framePanels(p, QColor(15, 50, 110));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 215, 150));
+    p.drawRect(0, 540, 800, 60);
+    p.end();
+    return saveBmp(img, dir, QStringLiteral("BG\\Seenot.bmp"));
+}
+
+bool paintPapaBackground(const QString& dir)
+{
+    QImage img = canvas(800, 600, QColor(170, 220, 255));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 180, 70));
+    p.drawRect(0, 150, 800, 450);
+    // Papa's house beside the title, with a stack of crates.
+    p.setBrush(QColor(255, 225, 120));
+    p.drawRect(QRect(640, 20, 110, 60));
+    p.setBrush(QColor(200, 40, 30));
+    p.drawPolygon(QPolygon({QPoint(628, 24), QPoint(695, -16), QPoint(762, 24)}));
+    p.setBrush(QColor(120, 70, 30));
+    p.drawRect(QRect(684, 44, 22, 36));
+    p.setBrush(QColor(215, 160, 90));
+    p.drawRect(QRect(560, 52, 28, 28));
+    p.drawRect(QRect(590, 52, 28, 28));
+    p.drawRect(QRect(575, 24, 28, 28));
+    framePanels(p, QColor(120, 75, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 110, 70));
+    p.drawRect(0, 540, 800, 60);
+    p.end();
+    return saveBmp(img, dir, QStringLiteral("BG\\HilfPapa.bmp"));
+}
+
+struct cLegend {
+    CellPainter paint;
+    int index;
+    const char* name;
+};
+
+// A help page with a row of the game's pictures (drawn twice as large) and
+// their names under the text.
+bool paintHelpWithLegend(const QString& dir, const QString& path, const QString& title, const QStringList& lines,
+                         const std::vector<cLegend>& legend)
+{
+    int bottom = 0;
+    if (!paintHelpPicture(dir, path, title, lines, &bottom))
+        return false;
+    QString rel = path;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QImage img(dir + QLatin1Char('/') + rel);
+    if (img.isNull())
+        return false;
+    QPainter p(&img);
+    const int size = 50;
+    const int gap = (660 - static_cast<int>(legend.size()) * size) / qMax<int>(1, static_cast<int>(legend.size()) - 1);
+    const int top = qMin(bottom + 20, 600 - 40 - size - 30);
+    int x = 70;
+    for (const cLegend& item : legend) {
+        p.drawImage(QRect(x, top, size, size), cellImage(item.paint, item.index));
+        drawCaption(p, QRect(x - 40, top + size + 2, size + 80, 26), QString::fromUtf8(item.name), 16,
+                    QColor(60, 60, 60));
+        x += size + gap;
+    }
+    p.end();
+    return saveBmp(img, dir, path);
+}
+
+} // namespace
+
+bool paintSeenot(const QString& dir)
+{
+    const auto& lists = tavrio::maze::kSeenotPictures;
+    bool ok = paintSeaBackground(dir);
+    ok = paintStrip(dir, lists.bilder, lists.bilderCount, seaCell) && ok;
+    ok = paintStrip(dir, lists.buchstaben, lists.buchstabenCount, seaLetter) && ok;
+    ok = paintHelpWithLegend(
+             dir, QStringLiteral("Hilfe\\Seenot.bmp"), QStringLiteral("Seenot!"),
+             {QStringLiteral("Ein Wort ist verloren gegangen! Sammle seine Übersetzung Buchstabe für Buchstabe "
+                             "ein."),
+              QStringLiteral("Steuere das Boot mit den Pfeiltasten. Es fährt geradeaus weiter, bis du eine "
+                             "andere Richtung drückst."),
+              QStringLiteral("Die eingesammelten Buchstaben schwimmen hinter dir her. Ein Strudel nimmt dir den "
+                             "letzten wieder weg."),
+              QStringLiteral("Fahr nicht gegen Riffe, den Rand oder deinen eigenen Schwanz!"),
+              QStringLiteral("Am Rettungsschiff wird dein Wort geprüft.")},
+             {{seaCell, 1, "Boot"}, {seaLetter, 7, "Buchstabe"}, {seaLetter, 26 + 7, "eingesammelt"},
+              {seaCell, 2, "Riff"}, {seaCell, 3, "Strudel"}, {seaCell, 4, "Rettungsschiff"}}) &&
+         ok;
+    return ok;
+}
+
+bool paintHilfPapa(const QString& dir)
+{
+    const auto& lists = tavrio::maze::kHilfPapaPictures;
+    bool ok = paintPapaBackground(dir);
+    ok = paintStrip(dir, lists.bilder, lists.bilderCount, papaCell) && ok;
+    ok = paintStrip(dir, lists.buchstaben, lists.buchstabenCount, crate) && ok;
+    ok = paintHelpWithLegend(
+             dir, QStringLiteral("Hilfe\\HilfPapa.bmp"), QStringLiteral("Hilf Papa!"),
+             {QStringLiteral("Papa sucht die Übersetzung des Wortes, das oben steht."),
+              QStringLiteral("Lauf mit den Pfeiltasten. Läufst du gegen eine Kiste, schiebst du sie vor dir her "
+                             "– wenn dahinter frei ist."),
+              QStringLiteral("Schiebe die Kisten in die Reihe über den roten Feldern. Das Wort beginnt ganz "
+                             "links in dieser Reihe."),
+              QStringLiteral("Geh dann ins Haus: Papa prüft, was in der Reihe steht.")},
+             {{papaCell, 1, "Du"}, {crate, 7, "Kiste"}, {papaCell, 2, "Mauer"}, {papaCell, 3, "rotes Feld"},
+              {papaCell, 4, "Haus"}}) &&
+         ok;
+    return ok;
+}
+
+} // namespace tavrio::assets

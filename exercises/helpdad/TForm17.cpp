@@ -1,0 +1,80 @@
+#include "exercises/helpdad/TForm17.h"
+
+#include "ui/Windows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace tavrio::helpdad;
+
+TForm17::TForm17(QWidget* parent)
+    : cMazeWindow(parent, QStringLiteral("TForm17"), QStringLiteral("BG\\HilfPapa.bmp"),
+                  QStringLiteral("Hilfe\\HilfPapa.bmp"), tavrio::maze::kHilfPapaPictures)
+{
+    setWindowTitle(QStringLiteral("Hilf Papa!"));
+    addLabel(QStringLiteral("Hilf Papa!"), QPoint(24, 16), QStringLiteral("Titel"), 34);
+    addLabel(QStringLiteral("Papa sucht die Übersetzung von :"), QPoint(200, 92), {}, 18);
+    Orginallabel->move(200, 122);
+    QFont big = Orginallabel->font();
+    big.setPixelSize(26);
+    big.setBold(true);
+    Orginallabel->setFont(big);
+
+    int y = 190;
+    for (const char* line : {"Lauf mit den Pfeiltasten.", "Schiebe die Buchstaben", "in die Reihe über den",
+                             "roten Feldern, so dass", "sie die Übersetzung", "ergeben.", "", "Dann geh ins Haus",
+                             "und zeig es Papa!"}) {
+        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 14);
+        y += 21;
+    }
+    addLabel(QStringLiteral("Level :"), QPoint(14, 470), {}, 14);
+    Levelname->move(14, 492);
+    feld->move(200, 179);
+}
+
+void TForm17::StartfeldClick()
+{
+    game_.start(readLevel(tavrio::level::Game::HilfPapa));
+    redraw();
+}
+
+bool TForm17::startRound()
+{
+    if (!drawPair())
+        return false;
+    StartfeldClick();
+    Uebersetzt->clear();
+    return true;
+}
+
+void TForm17::FormKeyDown(int key)
+{
+    const auto d = tavrio::maze::directionOfKey(key);
+    if (Stopnow->value() == 1 || !roundRunning() || d == tavrio::maze::Direction::None)
+        return;
+    game_.move(d);
+    redraw();
+}
+
+void TForm17::redraw()
+{
+    feld->setMap(game_.map());
+    mirrorPositions(game_.figure(), game_.exit());
+    if (!game_.atExit())
+        return;
+    handIn(game_.answer());
+    Button2Click();
+}
+
+namespace tavrio {
+void openHilfPapa(QWidget* house)
+{
+    TForm17* w = windows().form17;
+    if (!w)
+        return;
+    if (house)
+        house->setEnabled(false);
+    w->prepareFromRoom();
+    w->openFrom(house);
+}
+} // namespace tavrio

@@ -1,0 +1,183 @@
+#include "exercises/seenot/TForm21.h"
+
+#include "ui/Seams.h"
+#include "ui/Text.h"
+#include "ui/Windows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace tavrio::seenot;
+
+TForm21::TForm21(QWidget* parent)
+    : cMazeWindow(parent, QStringLiteral("TForm21"), QStringLiteral("BG\\Seenot.bmp"),
+                  QStringLiteral("Hilfe\\Seenot.bmp"), tavrio::maze::kSeenotPictures)
+{
+    setWindowTitle(QStringLiteral("Seenot!"));
+    addLabel(QStringLiteral("Seenot!"), QPoint(24, 16), QStringLiteral("Titel"), 34);
+    addLabel(QStringLiteral("Verloren wurde :"), QPoint(200, 92), {}, 18);
+    Orginallabel->move(360, 86);
+    QFont big = Orginallabel->font();
+    big.setPixelSize(26);
+    big.setBold(true);
+    Orginallabel->setFont(big);
+    addLabel(QStringLiteral("Sammle die Buchstaben in der richtigen Reihenfolge ein"), QPoint(200, 140), {}, 16);
+
+    addLabel(QStringLiteral("Eingesammelt : "), QPoint(14, 190), {}, 16);
+    ZurZeit = addLabel(QString(), QPoint(14, 216), QStringLiteral("ZurZeit"), 15);
+    ZurZeit->setFixedWidth(182);
+    int y = 290;
+    for (const char* line : {"Steuere das Boot mit", "den Pfeiltasten.", "Strudel nehmen dir den",
+                             "letzten Buchstaben weg.", "Riffe und dein eigener", "Schwanz sind gefährlich!",
+                             "Zum Schluss ab zum", "Rettungsschiff!"}) {
+        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 13);
+        y += 19;
+    }
+    addLabel(QStringLiteral("Level :"), QPoint(14, 470), {}, 14);
+    Levelname->move(14, 492);
+
+    nochbuchstaben = addHiddenEdit(QStringLiteral("nochbuchstaben"));
+    last = new cCounterField(QStringLiteral("last"), this);
+    last->hide();
+    feld->move(200, 179);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+    connect(Timer1, &QTimer::timeout, this, &TForm21::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(3000);
+    connect(Timer2, &QTimer::timeout, this, &TForm21::Timer2Timer);
+}
+
+void TForm21::prepareFromGarden()
+{
+    last->setValue(0);
+    Stopnow->setValue(0);
+    prepareFromRoom();
+}
+
+bool TForm21::startRound()
+{
+    Timer2->stop();
+    if (!drawPair()) {
+        stopTimers();
+        return false;
+    }
+    game_.start(readLevel(tavrio::level::Game::Seenot), translation_);
+    Uebersetzt->clear();
+    last->setValue(0);
+    redraw();
+    Timer1->start();
+    return true;
+}
+
+void TForm21::redraw()
+{
+    feld->setMap(game_.map());
+    Uebersetzt->setText(tavrio::fromAnsi(game_.collected()));
+    nochbuchstaben->setText(tavrio::fromAnsi(game_.reserve()));
+    last->setValue(static_cast<int>(game_.direction()));
+    mirrorPositions(game_.boat(), game_.exit());
+}
+
+void TForm21::stopTimers()
+{
+    Timer1->stop();
+    Timer2->stop();
+}
+
+void TForm21::pause() { stopTimers(); }
+
+void TForm21::FormKeyDown2(int key)
+{
+    const auto d = tavrio::maze::directionOfKey(key);
+    if (!roundRunning() || d == tavrio::maze::Direction::None)
+        return;
+    game_.steer(d);
+    last->setValue(static_cast<int>(game_.direction()));
+    // Also lets a boat paused by the help or the level choice go on.
+    Timer1->start();
+}
+
+void TForm21::FormKeyDown(int key)
+{
+    const auto d = tavrio::maze::directionOfKey(key);
+    if (!roundRunning() || d == tavrio::maze::Direction::None)
+        return;
+    Timer1->stop();
+    afterStep(game_.stepTo(d));
+    if (roundRunning())
+        Timer1->start();
+}
+
+void TForm21::Timer1Timer()
+{
+    ZurZeit->setText(Uebersetzt->text());
+    ZurZeit->adjustSize();
+    if (!Timer2->isActive())
+        Timer2->start();
+    if (game_.direction() != tavrio::maze::Direction::None)
+        afterStep(game_.step());
+}
+
+void TForm21::Timer2Timer()
+{
+    if (game_.floatLetter())
+        redraw();
+    nochbuchstaben->setText(tavrio::fromAnsi(game_.reserve()));
+}
+
+void TForm21::afterStep(StepResult result)
+{
+    if (result == StepResult::Idle)
+        return;
+    redraw();
+    if (result == StepResult::Moved)
+        return;
+    // The round ends: nothing moves on while the messages are shown.
+    stopTimers();
+    if (result == StepResult::Crashed)
+        tavrio::showMessage(
+            QStringLiteral("Du darfst doch nicht gegen die Wände oder deine Wörterschwanz rennen..."));
+    else if (result == StepResult::Sunk)
+        tavrio::showMessage(QStringLiteral("Das letzt Feld das du gelöscht hast warst du!!! Leider verloren..."));
+    handIn(game_.collected());
+    Button2Click();
+}
+
+void TForm21::showEvent(QShowEvent* event)
+{
+    ZurZeit->clear();
+    cMazeWindow::showEvent(event);
+}
+
+void TForm21::hideEvent(QHideEvent* event)
+{
+    stopTimers();
+    cMazeWindow::hideEvent(event);
+}
+
+void TForm21::closeEvent(QCloseEvent* event)
+{
+    stopTimers();
+    game_.halt();
+    last->setValue(0);
+    cMazeWindow::closeEvent(event);
+}
+
+namespace tavrio {
+void openSeenot(QWidget* room)
+{
+    TForm21* w = windows().form21;
+    if (!w)
+        return;
+    if (room)
+        room->setEnabled(false);
+    w->prepareFromGarden();
+    w->openFrom(room);
+}
+} // namespace tavrio
