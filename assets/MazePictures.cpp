@@ -382,13 +382,11 @@ bool paintSeenot(const QString& dir)
     ok = paintStrip(dir, lists.buchstaben, lists.buchstabenCount, seaLetter) && ok;
     ok = paintHelpWithLegend(
              dir, QStringLiteral("Hilfe\\Seenot.bmp"), QStringLiteral("Seenot!"),
-             {QStringLiteral("Ein Wort ist verloren gegangen! Sammle seine Übersetzung Buchstabe für Buchstabe "
-                             "ein."),
-              QStringLiteral("Steuere das Boot mit den Pfeiltasten. Es fährt geradeaus weiter, bis du eine "
-                             "andere Richtung drückst."),
-              QStringLiteral("Die eingesammelten Buchstaben schwimmen hinter dir her. Ein Strudel nimmt dir den "
-                             "letzten wieder weg."),
-              QStringLiteral("Fahr nicht gegen Riffe, den Rand oder deinen eigenen Schwanz!"),
+             {QStringLiteral("Sammle die Übersetzung des verlorenen Wortes ein, Buchstabe für Buchstabe in "
+                             "der richtigen Reihenfolge."),
+              QStringLiteral("Steuere das Boot mit den Pfeiltasten; es fährt geradeaus, bis du lenkst."),
+              QStringLiteral("Ein Strudel nimmt dir den letzten Buchstaben weg. Meide Riffe, den Rand und "
+                             "deinen eigenen Schwanz!"),
               QStringLiteral("Am Rettungsschiff wird dein Wort geprüft.")},
              {{seaCell, 1, "Boot"}, {seaLetter, 7, "Buchstabe"}, {seaLetter, 26 + 7, "eingesammelt"},
               {seaCell, 2, "Riff"}, {seaCell, 3, "Strudel"}, {seaCell, 4, "Rettungsschiff"}}) &&

@@ -21,10 +21,10 @@ TForm17::TForm17(QWidget* parent)
     Orginallabel->setFont(big);
 
     int y = 190;
-    for (const char* line : {"Lauf mit den Pfeiltasten.", "Schiebe die Buchstaben", "in die Reihe über den",
-                             "roten Feldern, so dass", "sie die Übersetzung", "ergeben.", "", "Dann geh ins Haus",
+    for (const char* line : {"Lauf mit den", "Pfeiltasten und", "schiebe die Kisten", "in die Reihe über",
+                             "den roten Feldern,", "so dass sie die", "Übersetzung ergeben.", "", "Dann geh ins Haus",
                              "und zeig es Papa!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 14);
+        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 13);
         y += 21;
     }
     addLabel(QStringLiteral("Level :"), QPoint(14, 470), {}, 14);

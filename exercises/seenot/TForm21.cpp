@@ -29,9 +29,9 @@ TForm21::TForm21(QWidget* parent)
     ZurZeit = addLabel(QString(), QPoint(14, 216), QStringLiteral("ZurZeit"), 15);
     ZurZeit->setFixedWidth(182);
     int y = 290;
-    for (const char* line : {"Steuere das Boot mit", "den Pfeiltasten.", "Strudel nehmen dir den",
-                             "letzten Buchstaben weg.", "Riffe und dein eigener", "Schwanz sind gefährlich!",
-                             "Zum Schluss ab zum", "Rettungsschiff!"}) {
+    for (const char* line : {"Steuere das Boot mit", "den Pfeiltasten.", "Strudel nehmen dir", "den letzten Buchstaben",
+                             "wieder weg.", "Vorsicht vor Riffen", "und deinem Schwanz!", "Dann ab zum",
+                             "Rettungsschiff!"}) {
         addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 13);
         y += 19;
     }
