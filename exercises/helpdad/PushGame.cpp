@@ -8,7 +8,7 @@ using maze::neighbour;
 
 void cPushGame::start(const level::cLevelRound& round)
 {
-    map_ = round.map;
+    map_ = maze::roundMap(round);
     figure_ = round.playerPos;
     exit_ = round.exitPos;
 }

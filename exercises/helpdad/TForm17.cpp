@@ -11,14 +11,7 @@ TForm17::TForm17(QWidget* parent)
     : cMazeWindow(parent, QStringLiteral("TForm17"), QStringLiteral("BG\\HilfPapa.bmp"),
                   QStringLiteral("Hilfe\\HilfPapa.bmp"), tavrio::maze::kHilfPapaPictures)
 {
-    setWindowTitle(QStringLiteral("Hilf Papa!"));
-    addLabel(QStringLiteral("Hilf Papa!"), QPoint(24, 16), QStringLiteral("Titel"), 34);
-    addLabel(QStringLiteral("Papa sucht die Übersetzung von :"), QPoint(200, 92), {}, 18);
-    Orginallabel->move(200, 122);
-    QFont big = Orginallabel->font();
-    big.setPixelSize(26);
-    big.setBold(true);
-    Orginallabel->setFont(big);
+    addHeading(QStringLiteral("Hilf Papa!"), QStringLiteral("Papa sucht die Übersetzung von :"), QPoint(200, 122));
 
     int y = 190;
     for (const char* line : {"Lauf mit den", "Pfeiltasten und", "schiebe die Kisten", "in die Reihe über",

@@ -37,6 +37,16 @@ int neighbour(int cell, Direction d)
     return 0;
 }
 
+level::cLevelMap roundMap(const level::cLevelRound& round)
+{
+    level::cLevelMap map = round.map;
+    for (int cell = 1; cell <= level::kCells; ++cell)
+        if (map.at(cell) == level::kStart && cell != round.playerPos)
+            map.set(cell, level::kEmpty);
+    map.set(round.playerPos, level::kStart);
+    return map;
+}
+
 bool handIn(cSession* session, const std::string& original, const std::string& given, const std::string& expected)
 {
     return session && session->IstDasRichtigNoCase(original, given, expected);

@@ -2,6 +2,8 @@
 // What the two maze games share: the four directions and their steps on the
 // 24 x 14 map, the arrow keys as the games number them, and the hand-in at
 // the exit with its two messages.
+#include "exercises/level/LevelReader.h"
+
 #include <string>
 
 class cSession;
@@ -22,6 +24,11 @@ Direction directionOfKey(int key);
 // left -1), or 0 when that step would leave the map: up from row 1, down
 // from row 14, right from column 24, left from column 1, or no direction.
 int neighbour(int cell, Direction d);
+
+// The map a round plays on: the player stands on `playerPos` only. A start
+// cell that a faulty level left besides the standard one becomes empty, so
+// no second, immovable figure shows.
+level::cLevelMap roundMap(const level::cLevelRound& round);
 
 // Hands `given` in with the session's case-insensitive check (question
 // `original`, expected `expected`). Without a session the answer is wrong.

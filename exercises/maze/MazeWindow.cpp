@@ -110,6 +110,18 @@ void cMazeWindow::prepareFromRoom()
     Button2Click();
 }
 
+void cMazeWindow::addHeading(const QString& title, const QString& prompt, QPoint originalAt)
+{
+    setWindowTitle(title);
+    addLabel(title, QPoint(24, 16), QStringLiteral("Titel"), 34);
+    addLabel(prompt, QPoint(200, 92), {}, 18);
+    Orginallabel->move(originalAt);
+    QFont big = Orginallabel->font();
+    big.setPixelSize(26);
+    big.setBold(true);
+    Orginallabel->setFont(big);
+}
+
 bool cMazeWindow::roundRunning() const { return Button2->text() == kSolve; }
 
 void cMazeWindow::Button2Click()

@@ -43,6 +43,9 @@ protected:
     // Arrow keys, as key codes 37 .. 40.
     virtual void arrowKey(int key) { FormKeyDown(key); }
 
+    // Window title and title label, the prompt before the original word, and
+    // where the word itself stands (large).
+    void addHeading(const QString& title, const QString& prompt, QPoint originalAt);
     bool roundRunning() const;
     // One uniform draw into Orginallabel / richtiguebersetzt.
     bool drawPair();

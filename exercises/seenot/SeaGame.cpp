@@ -31,7 +31,7 @@ std::string cSeaGame::reserveOf(const std::string& translation)
 
 void cSeaGame::start(const level::cLevelRound& round, const std::string& translation)
 {
-    map_ = round.map;
+    map_ = maze::roundMap(round);
     boat_ = round.playerPos;
     exit_ = round.exitPos;
     direction_ = Direction::None;

@@ -15,14 +15,7 @@ TForm21::TForm21(QWidget* parent)
     : cMazeWindow(parent, QStringLiteral("TForm21"), QStringLiteral("BG\\Seenot.bmp"),
                   QStringLiteral("Hilfe\\Seenot.bmp"), tavrio::maze::kSeenotPictures)
 {
-    setWindowTitle(QStringLiteral("Seenot!"));
-    addLabel(QStringLiteral("Seenot!"), QPoint(24, 16), QStringLiteral("Titel"), 34);
-    addLabel(QStringLiteral("Verloren wurde :"), QPoint(200, 92), {}, 18);
-    Orginallabel->move(360, 86);
-    QFont big = Orginallabel->font();
-    big.setPixelSize(26);
-    big.setBold(true);
-    Orginallabel->setFont(big);
+    addHeading(QStringLiteral("Seenot!"), QStringLiteral("Verloren wurde :"), QPoint(360, 86));
     addLabel(QStringLiteral("Sammle die Buchstaben in der richtigen Reihenfolge ein"), QPoint(200, 140), {}, 16);
 
     addLabel(QStringLiteral("Eingesammelt : "), QPoint(14, 190), {}, 16);

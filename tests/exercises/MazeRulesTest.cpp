@@ -96,6 +96,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "000000000000000000000001\n" + pad("4")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MazeRound, OnlyTheRoundsPlayerStandsOnTheMap)
+{
+    // A faulty level's own start cell stays beside the standard one.
+    cLevelRound r = roundOf(pad("0001") + pad("1") + pad("4"));
+    r.playerPos = 25;
+    tavrio::helpdad::cPushGame papa;
+    papa.start(r);
+    tavrio::seenot::cSeaGame sea;
+    sea.start(r, "");
+    for (const cLevelMap& m : {papa.map(), sea.map()}) {
+        EXPECT_EQ(m.count(kStart), 1);
+        EXPECT_EQ(m.at(25), kStart);
+    }
+}
+
 TEST(HilfPapa, BlockInRow14CannotBePushedDown)
 {
     std::string rows;
