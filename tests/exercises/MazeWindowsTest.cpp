@@ -100,6 +100,8 @@ private slots:
     void papaWrongRowAndStopnow();
     void papaWithoutWordsStartsNothing();
     void seenotStartsARoundBeforeShowingAndCrashes();
+    void seenotRoundEndsWithItsMessage_data();
+    void seenotRoundEndsWithItsMessage();
     void seenotCollectsFloatingLettersToTheShip();
     void closingStopsTheTimersAndGivesTheRoomBack();
 
@@ -248,6 +250,31 @@ void tst_MazeWindows::seenotStartsARoundBeforeShowingAndCrashes()
     QCOMPARE(number(sea_, "last"), 0);
     QVERIFY(timer1->isActive());
     QVERIFY(!timer2->isActive());
+}
+
+void tst_MazeWindows::seenotRoundEndsWithItsMessage_data()
+{
+    QTest::addColumn<QString>("row2");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("reef") << "012000000400000000000000"
+                          << "Du darfst doch nicht gegen die Wände oder deine Wörterschwanz rennen...";
+    QTest::newRow("whirlpool without tail")
+        << "013000000400000000000000" << "Das letzt Feld das du gelöscht hast warst du!!! Leider verloren...";
+}
+
+void tst_MazeWindows::seenotRoundEndsWithItsMessage()
+{
+    QFETCH(QString, row2);
+    QFETCH(QString, message);
+    tavrio::test::cScriptedDraws draws;
+    useWords(seaLevel(row2.toLatin1().constData()));
+    tavrio::openSeenot(makeRoom());
+    // The key reaches the game from the focused back button, which stays.
+    QTest::keyClick(child<QPushButton>(sea_, "Image2"), Qt::Key_Right);
+    sea_->Timer1Timer();
+    QCOMPARE(seams_.messages, (QStringList{message, kWrong}));
+    QVERIFY(sea_->isVisible());
+    QCOMPARE(number(sea_, "tavriopos"), 26);
 }
 
 void tst_MazeWindows::seenotCollectsFloatingLettersToTheShip()
