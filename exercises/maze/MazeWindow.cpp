@@ -83,12 +83,8 @@ bool cMazeWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
         || static_cast<QWidget*>(watched)->window() != this)
         return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Escape) {
-        Button1Click();
-        return true;
-    }
-    if (const int code = arrowCode(key->key())) {
+    // Esc passes on to the frame, which goes back.
+    if (const int code = arrowCode(static_cast<QKeyEvent*>(event)->key())) {
         arrowKey(code);
         return true;
     }

@@ -4,7 +4,7 @@
 // hidden start button whose caption carries the round ("Start" /
 // "Auflösen"), the map picture, the buttons for help (Image1), back
 // (Image2) and choosing a level file (Image3), and the keyboard: the arrow
-// keys reach the game whichever child has the focus, Esc goes back.
+// keys reach the game whichever child has the focus.
 #include "exercises/frame/ExerciseWindow.h"
 #include "exercises/level/LevelReader.h"
 #include "exercises/maze/MazeField.h"
