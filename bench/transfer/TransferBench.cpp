@@ -1,0 +1,91 @@
+// Lists in from other tools and progress at a glance:
+//  - Import/Delimited20000: a 20,000-line semicolon file with quotes and
+//    umlauts turned into list entries (target: at most 200 ms);
+//  - Progress/50x400: the list selection page's bars, 50 list files of 400
+//    marked words read and counted for a learner with 20,000 scores (target:
+//    at most 50 ms).
+#include "engine/Files.h"
+#include "engine/Session.h"
+#include "transfer/ListImport.h"
+#include "transfer/ListProgress.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string word(const char* stem, int i) { return std::string(stem) + std::to_string(i); }
+
+void ImportDelimited(benchmark::State& state)
+{
+    std::string file = "Original;\xc3\x9c" "bersetzung\r\n";
+    for (int i = 0; i < 20000; ++i)
+        file += "\"" + word("the house; no. ", i) + "\";" + word("das Haus \xc3\xa4\xc3\xb6\xc3\xbc ", i) + "\r\n";
+    const tavrio::transfer::cPhoneticCodec none;
+    for (auto _ : state) {
+        auto r = tavrio::transfer::ImportList(file, none);
+        if (r.entries.size() != 20000)
+            state.SkipWithError("wrong entry count");
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(file.size()));
+}
+
+std::unique_ptr<cSession> learner;
+
+void Progress(benchmark::State& state)
+{
+    for (auto _ : state) {
+        int counted = 0;
+        for (int l = 0; l < 50; ++l) {
+            std::string bytes;
+            if (!ReadFileBytes(word("Liste", l) + ".vok", bytes))
+                state.SkipWithError("list missing");
+            counted += tavrio::transfer::ProgressOf(*learner, ParseList4(bytes)).total();
+        }
+        if (counted != 50 * 400)
+            state.SkipWithError("wrong word count");
+    }
+}
+
+// A scratch directory with a profile of 20,000 scored pairs and 50 lists.
+struct cScratch {
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::path dir;
+    cScratch()
+    {
+        std::string d = (std::filesystem::temp_directory_path() / "tavrio-transfer-bench-XXXXXX").string();
+        if (!mkdtemp(d.data()))
+            std::abort();
+        dir = d;
+        std::filesystem::current_path(dir);
+        WriteFileAtomic("Bench.pfl", std::string(1, '\5') + "Bench");
+        learner = std::make_unique<cSession>("Bench");
+        for (int l = 0; l < 50; ++l) {
+            std::vector<cListEntry> list;
+            for (int i = 0; i < 400; ++i) {
+                const int n = l * 400 + i;
+                list.push_back({word("word", n), word("Wort", n), "1", ""});
+                learner->SetScore(word("Wort", n), word("word", n), n % 101);
+            }
+            WriteFileAtomic(word("Liste", l) + ".vok", FormatList4(list));
+        }
+        benchmark::RegisterBenchmark("Import/Delimited20000", ImportDelimited)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Progress/50x400", Progress)->Unit(benchmark::kMillisecond);
+    }
+    ~cScratch()
+    {
+        learner.reset();
+        std::error_code ec;
+        std::filesystem::current_path(previous, ec);
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+const cScratch scratch;
+
+} // namespace
+
+BENCHMARK_MAIN();

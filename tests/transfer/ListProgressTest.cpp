@@ -1,0 +1,27 @@
+#include "transfer/ListProgress.h"
+
+#include "../exercises/TempSession.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrio::transfer;
+
+TEST(ListProgress, marksCountedByTheDifficultyOfTheTranslationAsked)
+{
+    tavrio::test::cTempSession temp(tavrio::test::cWordPairs{{"house", "Haus"}});
+    cSession& s = *temp.session;
+    s.SetScore("Haus", "house", 90);  // Leicht
+    s.SetScore("Baum", "tree", 60);   // Mittel
+    s.SetScore("tree", "Baum", 95);   // the other direction does not count
+    s.SetScore("Hund", "dog", 40);    // Mittel: 40 is the lowest medium score
+    const std::vector<cListEntry> list = {
+        {"house", "Haus", "1", ""}, {"tree", "Baum", "1", ""}, {"dog", "Hund", "1", ""},
+        {"cat", "Katze", "1", ""},   // never practised: 20, Schwer
+        {"bird", "Vogel", "0", ""},  // not marked
+        {"fish", "Fisch", "", ""},   // not marked either
+    };
+    const cListProgress p = ProgressOf(s, list);
+    EXPECT_EQ(p.easy, 1);
+    EXPECT_EQ(p.medium, 2);
+    EXPECT_EQ(p.hard, 1);
+}
