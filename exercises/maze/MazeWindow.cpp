@@ -2,6 +2,7 @@
 
 #include "exercises/frame/WordDraw.h"
 #include "exercises/maze/MazeRules.h"
+#include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -146,7 +147,11 @@ void cMazeWindow::Image3Click()
                                                                QStringLiteral("Level-Dateien (*.lvl)"));
     if (chosen.isEmpty())
         return;
-    Level->setText(chosen);
+    // A name Windows-1252 cannot hold is refused with a message.
+    const std::optional<std::string> name = tavrio::engineFileName(chosen);
+    if (!name)
+        return;
+    Level->setText(tavrio::fromAnsi(*name));
     Stopnow->setValue(0);
     feld->clear();
     Button2->setText(kStart);

@@ -99,6 +99,7 @@ private slots:
     void papaStartsARoundBeforeShowingAndHandsTheRowIn();
     void papaWrongRowAndStopnow();
     void papaWithoutWordsStartsNothing();
+    void levelChoiceStartsANewRoundOnTheChosenFile();
     void seenotStartsARoundBeforeShowingAndCrashes();
     void seenotRoundEndsWithItsMessage_data();
     void seenotRoundEndsWithItsMessage();
@@ -212,6 +213,31 @@ void tst_MazeWindows::papaWithoutWordsStartsNothing()
     QVERIFY(!child<cMazeField>(papa_, "feld")->isDrawn());
     papa_->FormKeyDown(39);
     QCOMPARE(seams_.messages.size(), 1);
+}
+
+void tst_MazeWindows::levelChoiceStartsANewRoundOnTheChosenFile()
+{
+    tavrio::test::cScriptedDraws draws;
+    useWords(papaLevel("200055550000000000000002"));
+    std::string other = papaLevel("200000000000000000000002");
+    other.replace(other.find("Probe"), 5, "Meer");
+    cTempSession::writeFile("Meer.lvl", other);
+    tavrio::openHilfPapa(makeRoom());
+    papa_->FormKeyDown(40);
+    QCOMPARE(number(papa_, "tavriopos"), 51);
+
+    // Cancelled: nothing changes.
+    child<QPushButton>(papa_, "Image3")->click();
+    QCOMPARE(child<QLineEdit>(papa_, "Level")->text(), QStringLiteral("Start.lvl"));
+    QCOMPARE(number(papa_, "tavriopos"), 51);
+
+    seams_.fileAnswers << QString::fromStdString((temp_->dir() / "Meer.lvl").string());
+    child<QPushButton>(papa_, "Image3")->click();
+    QCOMPARE(child<QLineEdit>(papa_, "Level")->text(), QStringLiteral("Meer.lvl"));
+    QCOMPARE(child<QLabel>(papa_, "Levelname")->text(), QStringLiteral("Meer"));
+    QCOMPARE(number(papa_, "tavriopos"), 27);
+    QCOMPARE(papa_->game().answer(), std::string());
+    QVERIFY(seams_.messages.isEmpty());
 }
 
 void tst_MazeWindows::seenotStartsARoundBeforeShowingAndCrashes()
