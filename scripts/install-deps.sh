@@ -7,7 +7,8 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcpp-httplib-dev libsqlite3-dev wrk
+  libcpp-httplib-dev libsqlite3-dev libmicrohttpd-dev libpq-dev wrk
+  postgresql postgresql-contrib nginx-light
   qt6-translations-l10n fonts-dejavu-core xvfb xauth x11-utils
 )
 missing=()

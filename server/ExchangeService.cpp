@@ -191,6 +191,9 @@ cReply cExchangeService::upload(std::string_view contentType, std::string_view b
 
   if (bodyCut || (file && file->data.size() > settings_.maxUploadBytes))
     return uploadResult(false, name, "Datei zu gross", 413);
+  if (form.malformed || form.count("Wunschname") > 1 || form.count("userfile") > 1 ||
+      form.count("Autor") > 1)
+    return uploadResult(false, name, "Fehlerhafte Formulardaten", 400);
   if (!form.closed) return uploadResult(false, name, "Unvollstaendige Formulardaten", 400);
   if (name.empty()) return uploadResult(false, name, "Kein Dateiname", 400);
   if (!isSafeFileName(name)) return uploadResult(false, name, "Ungueltiger Dateiname", 400);

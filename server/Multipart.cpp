@@ -20,8 +20,10 @@ std::string asciiLower(std::string_view s) {
 }
 
 // Value of a parameter such as name="x" in a header value; quotes removed.
-// A quoted value may hold ";" and ends at the next quote.
-std::optional<std::string> headerParam(std::string_view value, std::string_view param) {
+// A quoted value may hold ";" and ends at the next quote. `quoted` tells
+// whether the value stood in quotes; an unterminated quote sets `broken`.
+std::optional<std::string> headerParam(std::string_view value, std::string_view param,
+                                       bool* quoted = nullptr, bool* broken = nullptr) {
   std::size_t pos = 0;
   while (pos < value.size()) {
     std::size_t eq = value.find('=', pos);
@@ -36,20 +38,36 @@ std::optional<std::string> headerParam(std::string_view value, std::string_view 
     while (v < value.size() && (value[v] == ' ' || value[v] == '\t')) ++v;
     std::string result;
     std::size_t next;
-    if (v < value.size() && value[v] == '"') {
+    const bool inQuotes = v < value.size() && value[v] == '"';
+    if (inQuotes) {
       std::size_t close = value.find('"', v + 1);
-      if (close == std::string_view::npos) close = value.size();
+      if (close == std::string_view::npos) {
+        if (broken) *broken = true;
+        close = value.size();
+      }
       result = std::string(value.substr(v + 1, close - v - 1));
       next = value.find(';', close);
     } else {
       next = value.find(';', v);
       result = std::string(trim(value.substr(v, (next == std::string_view::npos ? value.size() : next) - v)));
     }
-    if (equalsAsciiNoCase(key, param)) return result;
+    if (equalsAsciiNoCase(key, param)) {
+      if (quoted) *quoted = inQuotes;
+      return result;
+    }
     if (next == std::string_view::npos) return std::nullopt;
     pos = next + 1;
   }
   return std::nullopt;
+}
+
+// After a delimiter inside the body only "--" (the closing one) or optional
+// blanks and CR LF may follow. Returns the position after that line, or npos
+// when other bytes follow or the line never ends.
+std::size_t delimiterLineEnd(std::string_view body, std::size_t pos) {
+  while (pos < body.size() && (body[pos] == ' ' || body[pos] == '\t')) ++pos;
+  if (body.substr(pos, 2) != "\r\n") return std::string_view::npos;
+  return pos + 2;
 }
 
 }  // namespace
@@ -58,6 +76,12 @@ const cFormPart* cFormData::find(std::string_view name) const {
   for (const auto& p : parts)
     if (equalsAsciiNoCase(p.name, name)) return &p;
   return nullptr;
+}
+
+std::size_t cFormData::count(std::string_view name) const {
+  std::size_t n = 0;
+  for (const auto& p : parts) n += equalsAsciiNoCase(p.name, name) ? 1 : 0;
+  return n;
 }
 
 std::optional<std::string> multipartBoundary(std::string_view contentType) {
@@ -89,13 +113,28 @@ cFormData parseMultipart(std::string_view body, std::string_view boundary) {
 
   while (form.parts.size() < kMaxParts) {
     if (body.substr(pos, 2) == "--") {
-      form.closed = true;
+      // The closing delimiter: blanks and a line end may follow, then an
+      // epilogue that must not hold another delimiter (a file line that
+      // looked like the closing one would otherwise cut the file short).
+      std::size_t after = pos + 2;
+      while (after < body.size() && (body[after] == ' ' || body[after] == '\t')) ++after;
+      if (after == body.size() ||
+          (body.substr(after, 2) == "\r\n" && body.find(inner, after) == std::string_view::npos)) {
+        form.closed = true;
+      } else {
+        form.malformed = true;
+      }
       return form;
     }
-    // Rest of the delimiter line (transport padding), then the part headers.
-    std::size_t lineEnd = body.find("\r\n", pos);
-    if (lineEnd == std::string_view::npos) return form;
-    std::size_t headersStart = lineEnd + 2;
+    // Rest of the delimiter line (blanks only), then the part headers.
+    std::size_t headersStart = delimiterLineEnd(body, pos);
+    if (headersStart == std::string_view::npos) {
+      // A delimiter followed by other bytes; at the very end of a cut body
+      // it is only incomplete.
+      form.malformed = body.find("\r\n", pos) != std::string_view::npos;
+      return form;
+    }
+    std::size_t lineEnd = headersStart - 2;
     std::size_t headersEnd = body.find("\r\n\r\n", lineEnd);
     std::size_t dataStart;
     std::string_view headers;
@@ -118,10 +157,18 @@ cFormData parseMultipart(std::string_view body, std::string_view boundary) {
       if (colon != std::string_view::npos &&
           asciiLower(trim(line.substr(0, colon))) == "content-disposition") {
         std::string_view value = line.substr(colon + 1);
-        if (auto n = headerParam(value, "name")) part.name = *n;
-        if (auto f = headerParam(value, "filename")) {
+        bool quoted = false, broken = false;
+        if (auto n = headerParam(value, "name", &quoted, &broken)) {
+          part.name = *n;
+          if (!quoted) broken = true;
+        }
+        if (auto f = headerParam(value, "filename", nullptr, &broken)) {
           part.fileName = *f;
           part.isFile = true;
+        }
+        if (broken) {
+          form.malformed = true;
+          return form;
         }
       }
       h = e + 2;

@@ -19,9 +19,15 @@ struct cFormPart {
 struct cFormData {
   std::vector<cFormPart> parts;
   bool closed = false;    // the closing delimiter was found
+  // The body breaks the format: a disposition header with an unterminated
+  // quote or an unquoted name, or a delimiter line with other bytes after
+  // the delimiter. Such a body is refused as a whole.
+  bool malformed = false;
 
   // First part of that name (ASCII case ignored), or nullptr.
   const cFormPart* find(std::string_view name) const;
+  // Number of parts of that name (ASCII case ignored).
+  std::size_t count(std::string_view name) const;
 };
 
 inline constexpr std::size_t kMaxParts = 16;

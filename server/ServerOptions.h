@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "server/ExchangeService.h"
+#include "server/HttpServer.h"
 
 namespace tavrio::server {
 
@@ -11,8 +12,8 @@ struct cServerOptions {
   std::string host = "127.0.0.1";
   int port = 8517;
   std::string dataDir = "exchange-data";
-  std::size_t threads = 64;
-  bool logRequests = false;
+  std::string database;   // postgresql://... ; empty: SQLite in dataDir
+  cHttpSettings http;
   bool help = false;
   cServiceSettings service;
 };

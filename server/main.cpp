@@ -36,11 +36,11 @@ int main(int argc, char** argv) {
   try {
     std::filesystem::create_directories(options.dataDir);
     const std::string dbPath = (std::filesystem::path(options.dataDir) / "exchange.sqlite").string();
-    cSqliteStore store(dbPath, options.threads);
+    cSqliteStore store(dbPath, options.http.threads);
     if (seedDemoCatalogue(store)) std::cerr << "tavrio-exchange: seeded demo catalogue in " << dbPath << "\n";
 
     cExchangeService service(store, options.service);
-    cExchangeHttpServer http(service, options.threads, options.logRequests);
+    cExchangeHttpServer http(service, options.http);
     int port = http.bind(options.host, options.port);
     if (port < 0) {
       std::cerr << "tavrio-exchange: cannot listen on " << options.host << ":" << options.port << "\n";

@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     store = std::make_unique<cSqliteStore>((dir / "exchange.sqlite").string(), 64);
     seedDemoCatalogue(*store);
     service = std::make_unique<cExchangeService>(*store, cServiceSettings{});
-    http = std::make_unique<cExchangeHttpServer>(*service, 64, false);
+    http = std::make_unique<cExchangeHttpServer>(*service, cHttpSettings{});
     port = http->bind(host, 0);
     if (port < 0) { std::fprintf(stderr, "cannot bind\n"); return 1; }
     serverThread = std::thread([&] { http->run(); });

@@ -207,6 +207,17 @@ TEST_F(ExchangeServiceTest, badUploadsAreRefusedAndStoreNothing) {
       {"notMultipart", "text/plain", uploadBody("a.vok", kList), false, 400, "Keine Formulardaten"},
       {"unclosedBody", kContentType, uploadBody("a.vok", kList).substr(0, 300), false, 400,
        "Unvollstaendige Formulardaten"},
+      {"delimiterLineInFile", kContentType,
+       uploadBody("a.vok", "x\r\n--" + kBoundary + "x\r\ny\r\n1\r\n\r\n"), false, 400,
+       "Fehlerhafte Formulardaten"},
+      {"unquotedName", kContentType,
+       "--" + kBoundary + "\r\nContent-Disposition: form-data; name=Wunschname\r\n\r\nb.vok\r\n" +
+           uploadBody("a.vok", kList),
+       false, 400, "Fehlerhafte Formulardaten"},
+      {"duplicateWunschname", kContentType,
+       "--" + kBoundary + "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\nb.vok\r\n" +
+           uploadBody("a.vok", kList),
+       false, 400, "Fehlerhafte Formulardaten"},
   };
   const std::size_t before = searchTitles("GIVEME=SUCHE&WONACH=").size();
   for (const auto& r : rows) {

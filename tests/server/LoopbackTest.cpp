@@ -40,7 +40,7 @@ class LoopbackTest : public ::testing::Test {
     store_ = std::make_unique<cSqliteStore>((dir_ / "exchange.sqlite").string());
     seedDemoCatalogue(*store_);
     service_ = std::make_unique<cExchangeService>(*store_, cServiceSettings{});
-    http_ = std::make_unique<cExchangeHttpServer>(*service_, 32, false);
+    http_ = std::make_unique<cExchangeHttpServer>(*service_, cHttpSettings{});
     port_ = http_->bind("127.0.0.1", 0);
     ASSERT_GT(port_, 0);
     thread_ = std::thread([this] { http_->run(); });

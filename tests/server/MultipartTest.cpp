@@ -67,6 +67,30 @@ TEST(Multipart, damagedBodiesKeepOnlyCompleteParts) {
   }
 }
 
+TEST(Multipart, malformedBodiesAreMarked) {
+  const std::string d = kDelimiter;
+  auto field = [&](const std::string& disposition, const std::string& value) {
+    return d + "\r\nContent-Disposition: " + disposition + "\r\n\r\n" + value + "\r\n";
+  };
+  const std::string wish = field("form-data; name=\"Wunschname\"", "x.vok");
+  const std::string close = d + "--\r\n";
+  struct Row { const char* name; std::string body; bool malformed; };
+  const Row rows[] = {
+      {"wellFormed", clientBody("x.vok", "a\r\nb\r\n"), false},
+      {"unterminatedQuoteInName", field("form-data; name=\"Wunschname", "x.vok") + close, true},
+      {"unterminatedQuoteInFileName",
+       field("form-data; name=\"userfile\"; filename=\"p.txt", "a") + wish + close, true},
+      {"unquotedName", field("form-data; name=Wunschname", "x.vok") + close, true},
+      {"fileLineStartsWithDelimiter", clientBody("x.vok", "a\r\n" + d + "xyz\r\nb\r\n"), true},
+      {"fileLineLooksLikeTheClosingDelimiter", clientBody("x.vok", "a\r\n" + d + "--\r\nb\r\n"), true},
+      {"closingDelimiterWithTrailingBytes", wish + d + "--junk\r\n", true},
+      {"paddingBlanksAfterDelimiter", d + "  \r\nContent-Disposition: form-data; name=\"a\"\r\n\r\nv\r\n" + close,
+       false},
+      {"cutRightAfterADelimiter", wish + d, false},
+  };
+  for (const auto& r : rows) EXPECT_EQ(parseMultipart(r.body, kBoundary).malformed, r.malformed) << r.name;
+}
+
 TEST(Multipart, partCountIsBounded) {
   std::string body;
   for (int i = 0; i < 100; ++i)
