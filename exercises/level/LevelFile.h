@@ -11,6 +11,8 @@ namespace tavrio::level {
 
 // The name a new level gets in the editor.
 inline constexpr const char* kDefaultName = "Keiner";
+// A level file is 15 short lines; anything larger is not read at all.
+constexpr unsigned kMaxLevelBytes = 64 * 1024;
 // A level the editor saves has exactly this many letter fields.
 constexpr int kLetterFields = 20;
 

@@ -1,6 +1,8 @@
 #include "exercises/level/LevelReader.h"
 
-#include "engine/ListFile.h"
+#include "exercises/level/LevelFile.h"
+
+#include "engine/Files.h"
 #include "engine/Random.h"
 #include "engine/Text.h"
 
@@ -134,8 +136,9 @@ cLevelRound readLevel(const std::string& path, const std::string& letters, Game 
             reefFrame(round.map);
         return round;
     }
+    // An unreadable or oversized file reads as empty, which is faulty.
     std::string bytes;
-    if (!ReadFileBytes(path, bytes))
+    if (ReadFileLimited(path, bytes, kMaxLevelBytes) != cReadResult::Ok)
         bytes.clear();
     return readLevelBytes(bytes, letters, game);
 }

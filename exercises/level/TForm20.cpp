@@ -1,6 +1,6 @@
 #include "exercises/level/TForm20.h"
 
-#include "engine/ListFile.h"
+#include "engine/Files.h"
 #include "exercises/level/LevelCanvas.h"
 #include "exercises/level/LevelFile.h"
 #include "exercises/level/ToolPictures.h"
@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+
+#include <optional>
 
 using namespace tavrio::level;
 
@@ -225,8 +227,9 @@ void TForm20::Button7Click()
     } else {
         Dateiname->setText(chosen);
         rememberDirectory(chosen);
+        // An unreadable or oversized file loads as an empty one.
         std::string bytes;
-        if (!ReadFileBytes(path, bytes))
+        if (ReadFileLimited(path, bytes, kMaxLevelBytes) != cReadResult::Ok)
             bytes.clear();
         const cEditorLoad load = loadEditorLevel(bytes, map_);
         if (load.nameRead)

@@ -9,6 +9,7 @@
 #include "exercises/level/LevelFile.h"
 #include "exercises/level/LevelReader.h"
 #include "exercises/level/TForm20.h"
+#include "ui/FileNames.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -204,6 +205,8 @@ void tst_LevelEditor::saveNames_data()
     QTest::newRow("dot in a directory") << "ab.c/Meer" << "ab.c/Meer" << "Gespeichert !";
     QTest::newRow("cancelled") << "" << "" << "NICHT gespeichert !";
     QTest::newRow("folder missing") << "fehlt/Meer" << "" << "NICHT gespeichert !";
+    QTest::newRow("name outside Windows-1252")
+        << QStringLiteral("Meer\u0416") << "" << tavrio::unsupportedNameMessage(QStringLiteral("Meer\u0416"));
 }
 
 void tst_LevelEditor::saveNames()
@@ -254,6 +257,8 @@ void tst_LevelEditor::loadMessages_data()
     QTest::newRow("short row 6") << "l.lvl"
                                  << QByteArray::fromStdString(good.substr(0, 5 * 26) + "2555\r\n" + good.substr(6 * 26))
                                  << "Es sind Fehler beim Laden aufgetreten!24,6" << "Keiner" << "1 3 1";
+    QTest::newRow("oversized") << "l.lvl" << QByteArray::fromStdString(good + std::string(70000, '0'))
+                               << "Es sind Fehler beim Laden aufgetreten!24,1" << "Keiner" << "0 0 0";
     QTest::newRow("cancelled") << "" << QByteArray() << "NICHT geladen !" << "Keiner" << "0 0 0";
     QTest::newRow("missing") << "fehlt.lvl" << QByteArray() << "Datei nicht gefunden. NICHT geladen !" << "Keiner"
                              << "0 0 0";

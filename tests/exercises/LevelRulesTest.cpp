@@ -344,6 +344,12 @@ TEST(LevelReader, missingFileSaysSoBeforeTheFallback)
     const cLevelRound read = readLevel("Meer.lvl", kLetters, Game::HilfPapa);
     EXPECT_TRUE(read.messages.empty());
     EXPECT_EQ(read.levelName, "Meer");
+
+    // A good level with a huge tail is not read at all.
+    tavrio::test::cTempSession::writeFile("Riesig.lvl", fileOf(kLevel, "Meer") + std::string(70000, '\n'));
+    const cLevelRound huge = readLevel("Riesig.lvl", kLetters, Game::HilfPapa);
+    EXPECT_FALSE(huge.fromFile);
+    EXPECT_EQ(huge.messages, std::vector<std::string>{kFaultyLevelMessage});
 }
 
 TEST(LevelReader, letterSetTakesTheTranslationsLettersFillsAndShuffles)
