@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "engine/Session.h"
 #include "start/StartScreen.h"
+#include "tools/options/TForm2.h"
 #include "ui/Assets.h"
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
@@ -236,11 +237,27 @@ void TForm1::OptionenMouseMove() { doors_.light(Optionen); }
 void TForm1::EndeMouseMove() { doors_.light(Ende); }
 void TForm1::Image1MouseMove() { doors_.clear(); }
 
-void TForm1::StartClick() { tavrio::openWindow(this, tavrio::windows().form8); }
+// Without a learner, or without words to practise, the house would stay
+// empty: the start screen comes back on the page that is missing.
+void TForm1::StartClick()
+{
+    auto& w = tavrio::windows();
+    const cSession* s = tavrio::session();
+    if (s && s->CountWords(3) > 0) {
+        tavrio::openWindow(this, w.form8);
+        return;
+    }
+    if (!w.formStart)
+        return;
+    tavrio::openWindow(this, w.formStart);
+    if (s)
+        w.formStart->showPage(TFormStart::ListSelectionPage);
+}
 
 void TForm1::OptionenClick()
 {
-    // opens TForm2 (wired when that window lands)
+    if (TForm2* options = tavrio::windows().form2)
+        options->openFrom(this);
 }
 
 void TForm1::EndeClick()

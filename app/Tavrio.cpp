@@ -14,6 +14,7 @@
 #include "exercises/hidden/TForm5.h"
 #include "exercises/level/TForm20.h"
 #include "exercises/seenot/TForm21.h"
+#include "exercises/lettershooting/TForm18.h"
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/test/TForm23.h"
 #include "exercises/wordsearch/TForm14.h"
@@ -21,6 +22,8 @@
 #include "engine/Session.h"
 #include "start/ExchangeWiring.h"
 #include "start/StartScreen.h"
+#include "tools/grammar/TForm6.h"
+#include "tools/options/TForm2.h"
 #include "ui/HelpWindow.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
@@ -95,10 +98,11 @@ void createWindows()
     w.entrance = w.form1;
     w.formStart = make<TFormStart>();
     exchange::installExchange(*w.formStart);
-    // TForm2, TForm3
+    w.form2 = make<TForm2>();
+    // TForm3
     w.form4 = make<TForm4>();
     w.form5 = make<TForm5>();
-    // TForm6
+    w.form6 = make<TForm6>();
     w.form8 = make<TForm8>();
     w.form9 = make<TForm9>();
     w.form10 = make<TForm10>();
@@ -109,7 +113,7 @@ void createWindows()
     w.form15 = make<TForm15>();
     w.form16 = make<TForm16>();
     w.form17 = make<TForm17>();
-    // TForm18
+    w.form18 = make<TForm18>();
     w.form20 = make<TForm20>();
     w.form21 = make<TForm21>();
     w.form22 = make<TForm22>();

@@ -11,5 +11,6 @@ namespace tavrio::assets {
 bool paintShell(const QString& dir);      // entrance, start screen, house, rooms, help, sample lists
 bool paintExercises(const QString& dir);  // exercise backgrounds, help and game pictures
 bool paintExchange(const QString& dir);   // exchange page background
+bool paintOptions(const QString& dir);    // options window background and help
 
 } // namespace tavrio::assets

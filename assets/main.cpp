@@ -16,5 +16,6 @@ int main(int argc, char** argv)
     bool ok = tavrio::assets::paintShell(dir);
     ok = tavrio::assets::paintExercises(dir) && ok;
     ok = tavrio::assets::paintExchange(dir) && ok;
+    ok = tavrio::assets::paintOptions(dir) && ok;
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 
 namespace tavrio {
@@ -155,6 +156,21 @@ void TFormStart::closeEvent(QCloseEvent* event)
     // Closing the start screen ends the program, like closing the entrance.
     event->accept();
     closeMainWindow();
+}
+
+void TFormStart::addEntranceButton(QWidget* page, const QRect& geometry)
+{
+    auto* b = new QPushButton(QStringLiteral("Zum Eingang"), page);
+    b->setObjectName(QStringLiteral("ZumEingang"));
+    b->setToolTip(QStringLiteral("Zu den Türen \"Start\", \"Optionen\" und \"Ende\""));
+    b->setGeometry(geometry);
+    connect(b, &QPushButton::clicked, this, &TFormStart::ZumEingangClick);
+}
+
+void TFormStart::ZumEingangClick()
+{
+    if (mainWindow_)
+        tavrio::returnTo(this, mainWindow_);
 }
 
 void TFormStart::closeMainWindow()

@@ -54,11 +54,16 @@ public:
     // The house, which "Los gehts" opens.
     void setHouseWindow(QWidget* house) { house_ = house; }
     QWidget* houseWindow() const { return house_; }
+    // The "Zum Eingang" button of a page.
+    void addEntranceButton(QWidget* page, const QRect& geometry);
 
 public slots:
     void FormShow();
     void PageControl1Changing();
     void TabSheet1Show();
+    // "Zum Eingang": hides the start screen and gives the entrance back,
+    // with its doors "Start", "Optionen" and "Ende".
+    void ZumEingangClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

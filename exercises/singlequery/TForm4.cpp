@@ -65,8 +65,8 @@ TForm4::TForm4(QWidget* parent)
 
 QWidget* TForm4::returnTarget() const
 {
-    // The entrance screen, when the program has one.
-    return tavrio::windows().entrance;
+    // The window that opened it (the options window); else the entrance.
+    return opener() ? opener() : tavrio::windows().entrance;
 }
 
 void TForm4::Button3Click()

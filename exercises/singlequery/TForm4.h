@@ -1,8 +1,8 @@
 #pragma once
 // TForm4, "Vokabeln - Einzelabfrage": asks the selected entries of the list
 // file named in dateiname one at a time and keeps a running grade. It reads
-// the file itself and records nothing in the profile. "Zurück" leads to the
-// entrance screen.
+// the file itself and records nothing in the profile. "Zurück" leads back to
+// the window that opened it, or to the entrance screen.
 #include "exercises/frame/ExerciseWindow.h"
 
 class QLabel;

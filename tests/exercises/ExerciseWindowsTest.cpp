@@ -97,7 +97,7 @@ private slots:
     void singleQueryRefusesUnusableFiles_data();
     void singleQueryRefusesUnusableFiles();
     void singleQueryAsksTheOnlySelectedEntry();
-    void singleQueryBackWithoutEntranceScreenJustCloses();
+    void singleQueryBackLeadsToItsOpenerElseTheEntrance();
 
     void wordSearchFromTheAtticPlaysAndSolves();
     void wordSearchOneLetterWordWinsWithOneClick();
@@ -357,22 +357,28 @@ void tst_ExerciseWindows::singleQueryAsksTheOnlySelectedEntry()
     QVERIFY(seams_.messages.isEmpty());
 }
 
-void tst_ExerciseWindows::singleQueryBackWithoutEntranceScreenJustCloses()
+void tst_ExerciseWindows::singleQueryBackLeadsToItsOpenerElseTheEntrance()
 {
     form4_->show();
     QTest::mouseClick(child<QPushButton>(form4_, "Button1"), Qt::LeftButton);
     QVERIFY(!form4_->isVisible());
 
-    // With an entrance screen, "Zurück" leads there, whoever opened the window.
+    // "Zurück" leads to the window that opened it; shown by no window, to
+    // the entrance screen.
     QWidget* entrance = makeRoom();
     entrance->setEnabled(false);
-    QWidget opener;
     tavrio::windows().entrance = entrance;
+    form4_->show();
+    QTest::mouseClick(child<QPushButton>(form4_, "Button1"), Qt::LeftButton);
+    QVERIFY(entrance->isVisible() && entrance->isEnabled());
+    entrance->setEnabled(false);
+    QWidget opener;
     form4_->openFrom(&opener);
     QTest::mouseClick(child<QPushButton>(form4_, "Button1"), Qt::LeftButton);
     tavrio::windows().entrance = nullptr;
     QVERIFY(!form4_->isVisible());
-    QVERIFY(entrance->isVisible() && entrance->isEnabled());
+    QVERIFY(opener.isVisible() && opener.isEnabled());
+    QVERIFY(!entrance->isEnabled());
 }
 
 // ---- word search -----------------------------------------------------------

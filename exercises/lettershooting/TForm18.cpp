@@ -1,0 +1,11 @@
+#include "exercises/lettershooting/TForm18.h"
+
+TForm18::TForm18(QWidget* parent)
+    : cExerciseWindow(parent, QStringLiteral("TForm18"), QSize(800, 600))
+{
+    setWindowTitle(QStringLiteral("Buchstaben schießen"));
+    addCounters();
+    addLabel(QStringLiteral("Buchstaben schießen"), QPoint(250, 40), QStringLiteral("Titel"), 32);
+    addFileName(QPoint(150, 520));
+    addBackButton(QRect(680, 555, 100, 32));
+}

@@ -1,0 +1,171 @@
+// The tool windows driven by object name, with scripted seams in a
+// temporary working directory.
+#include "NamedChild.h"
+#include "ScriptedSeams.h"
+
+#include "tools/grammar/TForm6.h"
+#include "ui/Windows.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+template <class T>
+T* child(QWidget* w, const char* name)
+{
+    return tavrio::test::namedChild<T>(w, QString::fromLatin1(name));
+}
+
+QByteArray readBytes(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class tst_ToolWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void grammarThreeLinesRoundTrip();
+    void grammarMissingFileShowsInMemoAndBox();
+    void grammarCancelChangesNothing_data();
+    void grammarCancelChangesNothing();
+    void grammarFailedSaveKeepsTheOldFile();
+    void grammarBackReturnsToItsOpener_data();
+    void grammarBackReturnsToItsOpener();
+
+private:
+    tavrio::test::ScriptedSeams seams_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString previous_;
+    std::unique_ptr<TForm6> form6_;
+};
+
+void tst_ToolWindows::init()
+{
+    previous_ = QDir::currentPath();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(dir_->path());
+    seams_.clear();
+    seams_.install();
+    form6_ = std::make_unique<TForm6>();
+}
+
+void tst_ToolWindows::cleanup()
+{
+    form6_.reset();
+    QDir::setCurrent(previous_);
+    dir_.reset();
+}
+
+// ---- grammar notes ---------------------------------------------------------
+
+void tst_ToolWindows::grammarThreeLinesRoundTrip()
+{
+    auto* memo = child<QPlainTextEdit>(form6_.get(), "Memo1");
+    memo->setPlainText(QStringLiteral("der Hund\n\ndie Straße"));
+    seams_.fileAnswers << QStringLiteral("notizen.gra");
+    child<QPushButton>(form6_.get(), "Speichern")->click();
+    QCOMPARE(readBytes(QStringLiteral("notizen.gra")), QByteArray("der Hund\r\n\r\ndie Stra\xDF" "e\r\n"));
+    QCOMPARE(seams_.messages, QStringList{QStringLiteral("Gespeichert !")});
+    QCOMPARE(child<QLineEdit>(form6_.get(), "dateiname")->text(), QStringLiteral("notizen.gra"));
+
+    memo->setPlainText(QStringLiteral("etwas anderes"));
+    seams_.fileAnswers << QStringLiteral("notizen.gra");
+    child<QPushButton>(form6_.get(), "Laden")->click();
+    QCOMPARE(memo->toPlainText(), QStringLiteral("der Hund\n\ndie Straße"));
+    QCOMPARE(form6_->memoLines().size(), std::size_t(3));
+    QCOMPARE(seams_.messages.size(), 1);
+
+    // An empty memo writes an empty file.
+    memo->clear();
+    seams_.fileAnswers << QStringLiteral("notizen.gra");
+    child<QPushButton>(form6_.get(), "Speichern")->click();
+    QCOMPARE(readBytes(QStringLiteral("notizen.gra")), QByteArray());
+}
+
+void tst_ToolWindows::grammarMissingFileShowsInMemoAndBox()
+{
+    seams_.fileAnswers << QDir::current().filePath(QStringLiteral("fehlt.gra"));
+    child<QPushButton>(form6_.get(), "Laden")->click();
+    QCOMPARE(child<QPlainTextEdit>(form6_.get(), "Memo1")->toPlainText(), QStringLiteral("Datei NICHT gefunden !"));
+    QCOMPARE(seams_.messages, QStringList{QStringLiteral("Datei NICHT gefunden !")});
+    QCOMPARE(child<QLineEdit>(form6_.get(), "dateiname")->text(), QStringLiteral("grammatik.gra"));
+}
+
+void tst_ToolWindows::grammarCancelChangesNothing_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("load") << QStringLiteral("Laden") << QStringLiteral("NICHT geladen !");
+    QTest::newRow("save") << QStringLiteral("Speichern") << QStringLiteral("NICHT gespeichert");
+}
+
+void tst_ToolWindows::grammarCancelChangesNothing()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    tavrio::test::namedChild<QPushButton>(form6_.get(), button)->click();
+    QCOMPARE(seams_.messages, QStringList{message});
+    QCOMPARE(child<QPlainTextEdit>(form6_.get(), "Memo1")->toPlainText(), QStringLiteral("Memo1"));
+    QCOMPARE(child<QLineEdit>(form6_.get(), "dateiname")->text(), QStringLiteral("grammatik.gra"));
+    QVERIFY(QDir::current().entryList(QDir::Files).isEmpty());
+}
+
+void tst_ToolWindows::grammarFailedSaveKeepsTheOldFile()
+{
+    writeBytes(QStringLiteral("alt.gra"), "alte Notizen\r\n");
+    // The temporary file cannot be created where a folder has its name.
+    QVERIFY(QDir().mkdir(QStringLiteral("alt.gra.tmp")));
+    child<QPlainTextEdit>(form6_.get(), "Memo1")->setPlainText(QStringLiteral("neu"));
+    seams_.fileAnswers << QStringLiteral("alt.gra");
+    child<QPushButton>(form6_.get(), "Speichern")->click();
+    QCOMPARE(readBytes(QStringLiteral("alt.gra")), QByteArray("alte Notizen\r\n"));
+    QCOMPARE(seams_.messages.size(), 1);
+    QVERIFY(seams_.messages.first().startsWith(QStringLiteral("Datei konnte NICHT gespeichert werden !")));
+}
+
+void tst_ToolWindows::grammarBackReturnsToItsOpener_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("Zurück") << false;
+    QTest::newRow("Esc") << true;
+}
+
+void tst_ToolWindows::grammarBackReturnsToItsOpener()
+{
+    QFETCH(bool, byKey);
+    QWidget opener;
+    opener.show();
+    form6_->openFrom(&opener);
+    QVERIFY(!opener.isEnabled());
+    QVERIFY(form6_->isVisible());
+    if (byKey)
+        QTest::keyClick(child<QPlainTextEdit>(form6_.get(), "Memo1"), Qt::Key_Escape);
+    else
+        child<QPushButton>(form6_.get(), "Button1")->click();
+    QVERIFY(!form6_->isVisible());
+    QVERIFY(opener.isVisible() && opener.isEnabled());
+}
+
+QTEST_MAIN(tst_ToolWindows)
+#include "ToolWindowsTest.moc"
