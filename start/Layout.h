@@ -6,6 +6,9 @@
 
 namespace tavrio::layout::start {
 
+// "Zum Eingang" on the login and the list selection page, left of the panel.
+inline constexpr QRect toEntrance{10, 120, 132, 34};
+
 // Login page ("BG\\Start.bmp")
 inline constexpr QRect profileBox{250, 250, 300, 32};
 inline constexpr QRect nameLabel{250, 300, 300, 24};
@@ -13,7 +16,6 @@ inline constexpr QRect nameEdit{250, 326, 300, 32};
 inline constexpr QRect createButton{350, 366, 200, 34};
 inline constexpr QRect loginButton{230, 428, 340, 60};   // drawn "Und los gehts ..."
 inline constexpr QRect quitButton{630, 530, 150, 50};    // drawn "Beenden"
-inline constexpr QRect loginToEntrance{20, 20, 150, 34};  // "Zum Eingang"
 
 // List selection page ("BG\\Vokabelauswahl.bmp")
 inline constexpr QRect listBox{180, 120, 440, 330};
@@ -21,7 +23,6 @@ inline constexpr QRect startButton{580, 515, 190, 66};   // drawn "Los gehts"
 inline constexpr QRect editorButton{120, 535, 270, 36};
 inline constexpr QRect settingsButton{405, 535, 150, 36};
 inline constexpr QRect backArrow{20, 520, 80, 66};
-inline constexpr QRect listsToEntrance{20, 20, 150, 34};  // "Zum Eingang"
 
 // Settings page ("BG\\Einstellungen.bmp")
 inline constexpr QRect intensityBar{100, 200, 600, 26};

@@ -64,7 +64,7 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->hide();
     connect(ComboBox4, &QComboBox::activated, this, &cListSelectionPage::ComboBox4Change);
-    owner->addEntranceButton(this, L::listsToEntrance);
+    owner->addEntranceButton(this, L::toEntrance);
 }
 
 void cListSelectionPage::enter()

@@ -64,7 +64,7 @@ cLoginPage::cLoginPage(TFormStart* owner)
     Label8 = new cPictureArea(QStringLiteral("Label8"), L::quitButton, this);
     Label8->setCursor(Qt::PointingHandCursor);
     connect(Label8, &cPictureArea::clicked, this, &cLoginPage::Button1Click);
-    owner->addEntranceButton(this, L::loginToEntrance);
+    owner->addEntranceButton(this, L::toEntrance);
 }
 
 void cLoginPage::enter() { Image1->setPixmap(loadPicture(QStringLiteral("BG\\Start.bmp"))); }

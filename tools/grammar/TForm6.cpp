@@ -26,6 +26,9 @@ TForm6::TForm6(QWidget* parent)
     : cExerciseWindow(parent, QStringLiteral("TForm6"), QSize(800, 600))
 {
     setWindowTitle(QStringLiteral("Vokabeln - Grammatik"));
+    QFont page = font();
+    page.setPixelSize(16);
+    setFont(page);
     QLabel* title = addLabel(QStringLiteral("Vokabeln - Grammatik"), QPoint(40, 24), QStringLiteral("Label1"));
     title->setFont(comicSans(34));
     title->adjustSize();
