@@ -1,6 +1,7 @@
 #include "tools/options/TForm2.h"
 
 #include "exercises/hidden/TForm5.h"
+#include "exercises/level/TForm20.h"
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "tools/grammar/TForm6.h"
@@ -149,7 +150,7 @@ void TForm2::openOver(QWidget* window)
 
 void TForm2::Button4Click() { openOver(windowNamed(QStringLiteral("TForm3"))); }
 
-void TForm2::Button5Click() { openOver(windowNamed(QStringLiteral("TForm20"))); }
+void TForm2::Button5Click() { openOver(tavrio::windows().form20); }
 
 void TForm2::Button3Click() { helpClick(); }
 
