@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +48,8 @@ private slots:
 
     void grammarThreeLinesRoundTrip();
     void grammarMissingFileShowsInMemoAndBox();
+    void grammarOddFilesLoadWhatTheyCan_data();
+    void grammarOddFilesLoadWhatTheyCan();
     void grammarCancelChangesNothing_data();
     void grammarCancelChangesNothing();
     void grammarFailedSaveKeepsTheOldFile();
@@ -110,6 +113,33 @@ void tst_ToolWindows::grammarMissingFileShowsInMemoAndBox()
     QCOMPARE(child<QPlainTextEdit>(form6_.get(), "Memo1")->toPlainText(), QStringLiteral("Datei NICHT gefunden !"));
     QCOMPARE(seams_.messages, QStringList{QStringLiteral("Datei NICHT gefunden !")});
     QCOMPARE(child<QLineEdit>(form6_.get(), "dateiname")->text(), QStringLiteral("grammatik.gra"));
+}
+
+void tst_ToolWindows::grammarOddFilesLoadWhatTheyCan_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("cutMessage");
+    QTest::newRow("binary") << QByteArray("ab\0\x01c\r\n\xFF\xFE", 9) << QStringLiteral("ab \x01c") << 2 << false;
+    QTest::newRow("ends inside a line") << QByteArray("eins\r\nzw") << QStringLiteral("eins") << 2 << false;
+    const QByteArray line = QByteArray(1023, 'x') + '\n';
+    QTest::newRow("huge") << line.repeated(3 * 1024) << QString(1023, QLatin1Char('x')) << 2048 << true;
+}
+
+void tst_ToolWindows::grammarOddFilesLoadWhatTheyCan()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, firstLine);
+    QFETCH(int, lines);
+    QFETCH(bool, cutMessage);
+    writeBytes(QStringLiteral("seltsam.gra"), bytes);
+    seams_.fileAnswers << QStringLiteral("seltsam.gra");
+    child<QPushButton>(form6_.get(), "Laden")->click();
+    QCOMPARE(int(form6_->memoLines().size()), lines);
+    QCOMPARE(child<QPlainTextEdit>(form6_.get(), "Memo1")->document()->firstBlock().text(), firstLine);
+    QCOMPARE(seams_.messages.size(), cutMessage ? 1 : 0);
+    QCOMPARE(child<QLineEdit>(form6_.get(), "dateiname")->text(), QStringLiteral("seltsam.gra"));
 }
 
 void tst_ToolWindows::grammarCancelChangesNothing_data()

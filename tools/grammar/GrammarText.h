@@ -11,6 +11,8 @@ namespace tavrio::grammar {
 
 // Notes larger than this load only up to the last line end before it.
 inline constexpr std::size_t kMaxGrammarBytes = 2u << 20;
+// Files larger than this are not read at all.
+inline constexpr std::size_t kMaxGrammarFileBytes = 64u << 20;
 
 struct cGrammarText {
     std::vector<std::string> lines;

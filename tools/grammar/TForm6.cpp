@@ -1,7 +1,8 @@
 #include "tools/grammar/TForm6.h"
 
-#include "engine/ListFile.h"
+#include "engine/Files.h"
 #include "tools/grammar/GrammarText.h"
+#include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -99,15 +100,23 @@ void TForm6::LadenClick()
         tavrio::showMessage(QStringLiteral("NICHT geladen !"));
         return;
     }
-    const std::string path = tavrio::toAnsi(chosen);
-    if (!FileExists(path)) {
+    // A name the engine cannot hold is refused with its own message.
+    const std::optional<std::string> name = tavrio::engineFileName(chosen);
+    if (!name)
+        return;
+    std::string bytes;
+    switch (ReadFileLimited(*name, bytes, tavrio::grammar::kMaxGrammarFileBytes)) {
+    case cReadResult::Ok:
+        break;
+    case cReadResult::Missing:
         Memo1->setPlainText(kNotFound);
         tavrio::showMessage(kNotFound);
         return;
-    }
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
+    case cReadResult::Unreadable:
         tavrio::showMessage(QStringLiteral("Datei konnte NICHT gelesen werden !"));
+        return;
+    case cReadResult::TooLarge:
+        tavrio::showMessage(QStringLiteral("Die Datei ist zu groß und wurde NICHT geladen !"));
         return;
     }
     dateiname->setText(chosen);
@@ -126,10 +135,13 @@ void TForm6::SpeichernClick()
         tavrio::showMessage(QStringLiteral("NICHT gespeichert"));
         return;
     }
+    const std::optional<std::string> name = tavrio::engineFileName(chosen);
+    if (!name)
+        return;
     dateiname->setText(chosen);
     // Written whole to a temporary file and renamed, so a failure keeps the
     // old notes as they were.
-    if (!WriteFileAtomic(tavrio::toAnsi(chosen), tavrio::grammar::FormatGrammar(memoLines()))) {
+    if (!WriteFileAtomic(*name, tavrio::grammar::FormatGrammar(memoLines()))) {
         tavrio::showMessage(QStringLiteral("Datei konnte NICHT gespeichert werden !\r\nDie alte Datei bleibt, wie sie war."));
         return;
     }
