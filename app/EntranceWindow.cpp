@@ -4,6 +4,7 @@
 #include "app/Layout.h"
 #include "app/Messages.h"
 #include "engine/Session.h"
+#include "exercises/frame/KeyArea.h"
 #include "start/StartScreen.h"
 #include "tools/options/TForm2.h"
 #include "ui/Assets.h"
@@ -96,7 +97,8 @@ TForm1::TForm1(QWidget* parent)
         {Ende, "Ende", L::quit, "Tavrio beenden", Endepicture, &TForm1::EndeMouseMove, &TForm1::EndeClick},
     };
     for (const Door& d : doors) {
-        d.area = new cPictureArea(QLatin1String(d.name), d.rect, this);
+        // Tab reaches the doors; Return or Space opens them.
+        d.area = new cKeyArea(QLatin1String(d.name), d.rect, this);
         d.area->setToolTip(QString::fromUtf8(d.hint));
         d.area->setCursor(Qt::PointingHandCursor);
         d.area->hide();
@@ -115,7 +117,7 @@ TForm1::TForm1(QWidget* parent)
     Impressum->hide();
     connect(Impressum, &cPictureArea::clicked, this, &TForm1::ImpressumClick);
 
-    Hilfe = new cPictureArea(QStringLiteral("Hilfe"), L::help, this);
+    Hilfe = new cKeyArea(QStringLiteral("Hilfe"), L::help, this);
     Hilfe->setToolTip(QStringLiteral("Hilfe!!!"));
     Hilfe->setCursor(Qt::PointingHandCursor);
     Hilfe->hide();

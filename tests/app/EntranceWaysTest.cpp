@@ -122,6 +122,18 @@ private slots:
         QVERIFY(!start()->isVisible());
     }
 
+    void theDoorsOpenByKeyboard()
+    {
+        toEntrance(TFormStart::LoginPage);
+        QVERIFY(QTest::qWaitForWindowActive(entrance()));
+        QWidget* door = child(entrance(), QStringLiteral("Optionen"));
+        for (int i = 0; i < 5 && QApplication::focusWidget() != door; ++i)
+            QTest::keyClick(entrance(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), door);
+        QTest::keyClick(door, Qt::Key_Return);
+        QVERIFY(options()->isVisible() && !entrance()->isEnabled());
+    }
+
     void endeFromTheEntranceShowsTheLoginAgain()
     {
         login("Anna");
