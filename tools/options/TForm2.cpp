@@ -5,7 +5,6 @@
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "tools/grammar/TForm6.h"
-#include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
 
@@ -138,19 +137,15 @@ void TForm2::Button2Click()
     tavrio::showMessage(QStringLiteral("Auswahl erfolgt !"));
 }
 
-void TForm2::openOver(QWidget* window)
+// The vocabulary editor takes its place here once the program creates it;
+// until then the button leaves the options as they are.
+void TForm2::Button4Click() {}
+
+void TForm2::Button5Click()
 {
-    if (!window)
-        return;
-    if (auto* frame = qobject_cast<cExerciseWindow*>(window))
-        frame->openFrom(this);
-    else
-        tavrio::openWindow(this, window);
+    if (TForm20* editor = tavrio::windows().form20)
+        editor->openFrom(this);
 }
-
-void TForm2::Button4Click() { openOver(windowNamed(QStringLiteral("TForm3"))); }
-
-void TForm2::Button5Click() { openOver(tavrio::windows().form20); }
 
 void TForm2::Button3Click() { helpClick(); }
 
@@ -181,4 +176,8 @@ void TForm2::EinzelabfrageClick()
     w->openFrom(this);
 }
 
-void TForm2::GrammatikClick() { openOver(tavrio::windows().form6); }
+void TForm2::GrammatikClick()
+{
+    if (TForm6* notes = tavrio::windows().form6)
+        notes->openFrom(this);
+}

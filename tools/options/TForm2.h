@@ -36,10 +36,6 @@ protected:
     QWidget* returnTarget() const override;
 
 private:
-    // Opens a window built elsewhere over this one; a window that is not
-    // there leaves this one as it is.
-    void openOver(QWidget* window);
-
     QLineEdit* Dateiname;
     QCheckBox* Einzelabfragespicker;
     QCheckBox* Lernspielspicker;
