@@ -13,9 +13,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 const QString kStart = QStringLiteral("Start");
 const QString kSolve = QStringLiteral("Auflösen");
+constexpr int kOriginalPixels = 26;
+constexpr int kOriginalHeight = 34;
 
 int arrowCode(int qtKey)
 {
@@ -114,9 +118,10 @@ void cMazeWindow::addHeading(const QString& title, const QString& prompt, QPoint
     addLabel(prompt, QPoint(200, 92), {}, 18);
     Orginallabel->move(originalAt);
     QFont big = Orginallabel->font();
-    big.setPixelSize(26);
+    big.setPixelSize(kOriginalPixels);
     big.setBold(true);
     Orginallabel->setFont(big);
+    Orginallabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 bool cMazeWindow::roundRunning() const { return Button2->text() == kSolve; }
@@ -162,14 +167,35 @@ bool cMazeWindow::drawPair()
 {
     const bool drawn = tavrio::exercises::drawWord(tavrio::session(), original_, translation_) ==
                        tavrio::exercises::DrawResult::Drawn;
-    Orginallabel->setText(tavrio::fromAnsi(original_));
-    Orginallabel->adjustSize();
+    showOriginal(tavrio::fromAnsi(original_));
     richtiguebersetzt->setText(tavrio::fromAnsi(translation_));
     if (!drawn) {
         feld->clear();
         tavrio::showMessage(QStringLiteral("Es sind keine Vokabeln geladen. Bitte wähle zuerst eine Vokabelliste aus!"));
     }
     return drawn;
+}
+
+void cMazeWindow::showOriginal(const QString& text)
+{
+    // A long word is set smaller, down to 14 px, so it stays inside its
+    // panel; what is still too wide is cut, and the hint shows it whole.
+    const int room = 786 - Orginallabel->x();
+    QFont f = Orginallabel->font();
+    f.setPixelSize(kOriginalPixels);
+    Orginallabel->setMaximumWidth(QWIDGETSIZE_MAX);
+    Orginallabel->setText(text);
+    for (;;) {
+        Orginallabel->setFont(f);
+        Orginallabel->adjustSize();
+        if (Orginallabel->width() <= room || f.pixelSize() <= 14)
+            break;
+        f.setPixelSize(f.pixelSize() - 2);
+    }
+    Orginallabel->setMaximumWidth(room);
+    // Smaller text stays on the line of the large one.
+    Orginallabel->resize(std::min(Orginallabel->width(), room), kOriginalHeight);
+    Orginallabel->setToolTip(text);
 }
 
 tavrio::level::cLevelRound cMazeWindow::readLevel(tavrio::level::Game game)

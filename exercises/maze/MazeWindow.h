@@ -47,6 +47,7 @@ protected:
     // where the word itself stands (large).
     void addHeading(const QString& title, const QString& prompt, QPoint originalAt);
     bool roundRunning() const;
+    void showOriginal(const QString& text);
     // One uniform draw into Orginallabel / richtiguebersetzt.
     bool drawPair();
     // Reads the level named in `Level` for this round's translation, shows

@@ -15,7 +15,7 @@ TForm21::TForm21(QWidget* parent)
     : cMazeWindow(parent, QStringLiteral("TForm21"), QStringLiteral("BG\\Seenot.bmp"),
                   QStringLiteral("Hilfe\\Seenot.bmp"), tavrio::maze::kSeenotPictures)
 {
-    addHeading(QStringLiteral("Seenot!"), QStringLiteral("Verloren wurde :"), QPoint(360, 86));
+    addHeading(QStringLiteral("Seenot!"), QStringLiteral("Verloren wurde :"), QPoint(376, 86));
     addLabel(QStringLiteral("Sammle die Buchstaben in der richtigen Reihenfolge ein"), QPoint(200, 140), {}, 16);
 
     addLabel(QStringLiteral("Eingesammelt : "), QPoint(14, 190), {}, 16);
