@@ -59,6 +59,12 @@ cMazeWindow::cMazeWindow(QWidget* parent, const QString& name, const QString& ba
     Button2->hide();
     connect(Button2, &QPushButton::clicked, this, &cMazeWindow::Button2Click);
     feld = new cMazeField(pictures, this);
+    // The file name the options window hands every exercise; kept, not shown.
+    QLineEdit* fileName = addFileName(QPoint(0, 0));
+    fileName->hide();
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Vokabeln aus der Datei :"))
+            label->hide();
 
     Image1 = addHelpButton(QRect(20, 555, 100, 32), help, QStringLiteral("Image1"));
     connect(Image1, &QPushButton::clicked, this, &cMazeWindow::pause);

@@ -172,6 +172,8 @@ void tst_MazeWindows::papaStartsARoundBeforeShowingAndHandsTheRowIn()
     QCOMPARE(child<QLabel>(papa_, "Levelname")->text(), QStringLiteral("Probe"));
     QCOMPARE(number(papa_, "tavriopos"), 27);
     QCOMPARE(number(papa_, "endpos"), 26);
+    papa_->setFileName(QStringLiteral("Latein.vok"));
+    QCOMPARE(child<QLineEdit>(papa_, "dateiname")->text(), QStringLiteral("Latein.vok"));
     QCOMPARE(papa_->game().answer(), std::string("HAUS"));
     QVERIFY(seams_.messages.isEmpty());
 
