@@ -47,7 +47,9 @@ void cLevelCanvas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, image_);
-    if (hasFocus()) {
+    // The cursor shows while the map is its window's focus widget, also
+    // when a window manager has not activated the window itself.
+    if (hasFocus() || window()->focusWidget() == this) {
         const QRect cell(kCellPixels * (cursorColumn_ - 1), kCellPixels * (cursorRow_ - 1), kCellPixels,
                          kCellPixels);
         p.setPen(QPen(QColor(230, 120, 0), 2));

@@ -234,9 +234,13 @@ void TForm20::Button7Click()
         const cEditorLoad load = loadEditorLevel(bytes, map_);
         if (load.nameRead)
             Name->setText(tavrio::fromAnsi(load.name));
+        // The map is drawn before the message, so it shows behind the box.
+        countCells();
+        LoadMapClick();
         tavrio::showMessage(load.ok ? QStringLiteral("Geladen !")
                                     : QStringLiteral("Es sind Fehler beim Laden aufgetreten!24,")
                                           + QString::number(load.stoppedAt));
+        return;
     }
     countCells();
     LoadMapClick();
@@ -256,6 +260,8 @@ void TForm20::showEvent(QShowEvent* event)
     Image1->setBackground(tavrio::loadPicture(QString::fromLatin1(kEditorBackground)));
     map_ = editorFrame();
     LoadMapClick();
+    // The keyboard paints at once.
+    Image1->setFocus();
     cExerciseWindow::showEvent(event);
 }
 
