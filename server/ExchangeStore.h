@@ -4,6 +4,7 @@
 // come back exactly as they went in. Implementations must be safe to call
 // from many threads at once.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +58,9 @@ class cExchangeStore {
   virtual void addChange(const cChange& change) = 0;
   // Changes of versions after `version` up to `upTo`, oldest first.
   virtual std::vector<cChange> changesBetween(int version, int upTo) = 0;
+  // Runs `work` so that no other process sharing the store runs its own
+  // `exclusively` at the same time (first-start seeding).
+  virtual void exclusively(const std::function<void()>& work) { work(); }
 };
 
 }  // namespace tavrio::server

@@ -115,6 +115,28 @@ std::string utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
+std::string cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    std::uint32_t cp = b;
+    for (const auto& e : kExtras)
+      if (e.byte == b) cp = e.codePoint;
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
 bool parseInt(std::string_view text, int& out) {
   if (text.empty()) return false;
   const char* first = text.data();

@@ -28,6 +28,12 @@ std::string tagSafe(std::string_view text);
 // Windows-1252 form become "?". Used for texts written in the source code.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// Windows-1252 bytes as UTF-8, one character per byte; the five bytes
+// without a character become the control characters of the same number.
+// Distinct bytes give distinct characters, so one text contains another
+// exactly when its UTF-8 form does.
+std::string cp1252ToUtf8(std::string_view bytes);
+
 // Strict decimal integer: optional sign, digits only, fits in int.
 bool parseInt(std::string_view text, int& out);
 

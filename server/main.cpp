@@ -10,6 +10,7 @@
 
 #include "server/DemoCatalogue.h"
 #include "server/HttpServer.h"
+#include "server/PostgresStore.h"
 #include "server/ServerOptions.h"
 #include "server/SqliteStore.h"
 
@@ -34,12 +35,22 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   try {
-    std::filesystem::create_directories(options.dataDir);
-    const std::string dbPath = (std::filesystem::path(options.dataDir) / "exchange.sqlite").string();
-    cSqliteStore store(dbPath, options.http.threads);
-    if (seedDemoCatalogue(store)) std::cerr << "tavrio-exchange: seeded demo catalogue in " << dbPath << "\n";
+    // One store connection per event thread: handlers run on those threads.
+    std::unique_ptr<cExchangeStore> store;
+    std::string where;
+    if (!options.database.empty()) {
+      store = std::make_unique<cPostgresStore>(options.database, options.http.threads);
+      where = "the PostgreSQL database";
+    } else {
+      std::filesystem::create_directories(options.dataDir);
+      where = (std::filesystem::path(options.dataDir) / "exchange.sqlite").string();
+      store = std::make_unique<cSqliteStore>(where, options.http.threads);
+    }
+    bool seeded = false;
+    store->exclusively([&] { seeded = seedDemoCatalogue(*store); });
+    if (seeded) std::cerr << "tavrio-exchange: seeded demo catalogue in " << where << "\n";
 
-    cExchangeService service(store, options.service);
+    cExchangeService service(*store, options.service);
     cExchangeHttpServer http(service, options.http);
     int port = http.bind(options.host, options.port);
     if (port < 0) {
