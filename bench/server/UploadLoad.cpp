@@ -1,10 +1,17 @@
 // Upload load: N uploads from C concurrent clients, then every list is
 // downloaded and compared byte for byte, and the store is checked to hold
 // each exactly once. Runs its own server on a free loopback port with a
-// fresh database, or targets a running one with --host/--port.
+// fresh database, or targets running ones with --host and --port, where
+// --port may list several servers sharing a database ("8001,8002"): upload
+// n goes to server n mod k and is downloaded from the next one.
+// --kill-pid P --kill-after N sends SIGKILL to process P once N uploads were
+// answered; uploads may then fail, but every one answered "successful" must
+// still be stored once and download unchanged.
 //
-//   tavrio_upload_load [--uploads 200] [--clients 20] [--host H --port P]
+//   tavrio_upload_load [--uploads 200] [--clients 20] [--host H --port P[,P2...]]
+//                      [--kill-pid P --kill-after N]
 #include <httplib.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <atomic>
@@ -77,14 +84,26 @@ double percentile(std::vector<double> v, double p) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int uploads = 200, clients = 20, port = 0;
+  int uploads = 200, clients = 20, port = 0, killPid = 0, killAfter = 0;
+  std::vector<int> ports;
   std::string host = "127.0.0.1";
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
     if (a == "--uploads") uploads = std::stoi(argv[i + 1]);
     else if (a == "--clients") clients = std::stoi(argv[i + 1]);
     else if (a == "--host") host = argv[i + 1];
-    else if (a == "--port") port = std::stoi(argv[i + 1]);
+    else if (a == "--kill-pid") killPid = std::stoi(argv[i + 1]);
+    else if (a == "--kill-after") killAfter = std::stoi(argv[i + 1]);
+    else if (a == "--port") {
+      std::string list = argv[i + 1];
+      for (std::size_t at = 0; at <= list.size();) {
+        std::size_t comma = list.find(',', at);
+        if (comma == std::string::npos) comma = list.size();
+        ports.push_back(std::stoi(list.substr(at, comma - at)));
+        at = comma + 1;
+      }
+      port = ports.front();
+    }
   }
   clients = std::max(1, std::min(clients, uploads));
 
@@ -104,7 +123,9 @@ int main(int argc, char** argv) {
     port = http->bind(host, 0);
     if (port < 0) { std::fprintf(stderr, "cannot bind\n"); return 1; }
     serverThread = std::thread([&] { http->run(); });
+    ports = {port};
   }
+  const std::size_t k = ports.size();
 
   const std::string book = "Lasttest " + std::to_string(std::random_device{}() % 1000000);
   std::vector<std::string> names(uploads), contents(uploads);
@@ -117,13 +138,15 @@ int main(int argc, char** argv) {
   std::vector<double> latencies;
   std::mutex latencyMutex;
   std::atomic<int> next{0}, ok{0}, failed{0};
+  std::atomic<bool> killed{false};
+  std::vector<char> answeredOk(static_cast<std::size_t>(uploads), 0);
   auto start = Clock::now();
   std::vector<std::thread> workers;
   for (int c = 0; c < clients; ++c) {
     workers.emplace_back([&] {
-      httplib::Client cli(host, port);
-      cli.set_read_timeout(20);
       for (int n; (n = next++) < uploads;) {
+        httplib::Client cli(host, ports[static_cast<std::size_t>(n) % k]);
+        cli.set_read_timeout(20);
         auto t0 = Clock::now();
         auto res = cli.Post("/Kavnet/Tavrio/Network/uploadfile.php", uploadBody(names[n], contents[n]),
                             ("multipart/form-data; boundary=" + kBoundary).c_str());
@@ -131,6 +154,11 @@ int main(int argc, char** argv) {
         bool good = res && res->status == 200 && leaf(res->body, "result") == "successful" &&
                     leaf(res->body, "filename") == names[n];
         (good ? ok : failed)++;
+        if (good) answeredOk[static_cast<std::size_t>(n)] = 1;
+        if (killPid > 0 && ok >= killAfter && !killed.exchange(true)) {
+          ::kill(killPid, SIGKILL);
+          std::printf("killed process %d after %d successful uploads\n", killPid, ok.load());
+        }
         if (getenv("LOAD_DEBUG") && ms > 100) std::fprintf(stderr, "slow upload %d: %.1f ms\n", n, ms);
         std::lock_guard lock(latencyMutex);
         latencies.push_back(ms);
@@ -140,13 +168,22 @@ int main(int argc, char** argv) {
   for (auto& w : workers) w.join();
   double seconds = std::chrono::duration<double>(Clock::now() - start).count();
 
-  // Every list back, byte for byte.
-  httplib::Client cli(host, port);
-  int identical = 0;
+  // Every list back, byte for byte, from the server after the one that took
+  // it (another one when that is gone). With a kill, only the uploads that
+  // were answered "successful" must be there.
+  int identical = 0, mustHave = 0;
   for (int n = 0; n < uploads; ++n) {
-    auto res = cli.Get("/Kavnet/Tavrio/Network/VokDateien/" + encodePath(names[n]));
-    if (res && res->status == 200 && res->body == contents[n]) ++identical;
+    const bool required = killPid == 0 || answeredOk[static_cast<std::size_t>(n)];
+    mustHave += required ? 1 : 0;
+    for (std::size_t tryPort = 0; tryPort < k; ++tryPort) {
+      httplib::Client one(host, ports[(static_cast<std::size_t>(n) + 1 + tryPort) % k]);
+      auto res = one.Get("/Kavnet/Tavrio/Network/VokDateien/" + encodePath(names[n]));
+      if (!res) continue;  // that server is down
+      if (required && res->status == 200 && res->body == contents[n]) ++identical;
+      break;
+    }
   }
+  httplib::Client cli(host, killPid > 0 ? ports.back() : ports[k > 1 ? 1 : 0]);
 
   // Exactly once: the book's chapter list holds each name one time.
   int stored = 0;
@@ -168,7 +205,8 @@ int main(int argc, char** argv) {
   std::printf("upload latency ms: p50 %.1f  p99 %.1f  max %.1f\n", percentile(latencies, 0.5),
               percentile(latencies, 0.99), percentile(latencies, 1.0));
   std::printf("successful: %d  failed: %d\n", ok.load(), failed.load());
-  std::printf("downloaded byte-identical: %d of %d\n", identical, uploads);
+  std::printf("downloaded byte-identical: %d of %d %s\n", identical, mustHave,
+              killPid > 0 ? "answered successful" : "");
   std::printf("stored chapters: %d (distinct %zu)\n", stored, titles.size());
 
   if (http) {
@@ -179,8 +217,11 @@ int main(int argc, char** argv) {
     store.reset();
     std::filesystem::remove_all(dir);
   }
-  bool pass = ok == uploads && identical == uploads && stored == uploads &&
-              titles.size() == static_cast<std::size_t>(uploads);
+  // Exactly once: no title twice, and every successful upload among them.
+  bool pass = killPid == 0 ? ok == uploads && identical == uploads && stored == uploads &&
+                                 titles.size() == static_cast<std::size_t>(uploads)
+                           : identical == mustHave && stored == static_cast<int>(titles.size()) &&
+                                 stored >= ok;
   std::printf("%s\n", pass ? "PASS" : "FAIL");
   return pass ? 0 : 1;
 }
