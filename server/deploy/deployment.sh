@@ -11,7 +11,9 @@
 #
 # BUILD is the build directory (default: build). Installs nginx, PostgreSQL
 # and wrk from Debian's packages when they are missing.
-# LOAD_SECONDS sets the length of the search load (default 10).
+# LOAD_SECONDS sets the length of the search load (default 10);
+# SERVER_THREADS the event threads of each server (default 2: on a small
+# machine more threads only queue more queries at PostgreSQL at once).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 here="$top/server/deploy"
@@ -60,7 +62,7 @@ up() {
   # Both servers start at once: schema and seeding take turns on a lock.
   # nginx limits connections per address, so the servers do not.
   for name in a b; do
-    "$bin" --port 0 --database "$url" --max-per-address 0 --threads "${SERVER_THREADS:-4}" \
+    "$bin" --port 0 --database "$url" --max-per-address 0 --threads "${SERVER_THREADS:-2}" \
       >"$dir/server-$name.log" 2>&1 &
     echo "SERVER_${name^^}_PID=$!" >>"$dir/env"
   done
