@@ -3,6 +3,8 @@
 #include "app/Layout.h"
 #include "app/Messages.h"
 #include "exercises/quiz/TForm22.h"
+#include "exercises/littlebrother/TForm12.h"
+#include "exercises/wheel/TForm24.h"
 
 namespace L = tavrio::layout::childrensRoom;
 
@@ -24,15 +26,9 @@ TForm10::TForm10(QWidget* parent)
     clearOnBackArrow();
 }
 
-void TForm10::KLEINERBRUDERGROSSEFRAGENClick()
-{
-    // opens TForm12 (wired when that window lands)
-}
+void TForm10::KLEINERBRUDERGROSSEFRAGENClick() { tavrio::openLittleBrother(this); }
 
-void TForm10::GLUECKSRADBUTTONClick()
-{
-    // opens TForm24 (wired when that window lands)
-}
+void TForm10::GLUECKSRADBUTTONClick() { tavrio::openWheelOfFortune(this); }
 
 void TForm10::WERWIRDVOKABLAERBUTTONClick() { tavrio::openQuizShow(this); }
 

@@ -15,8 +15,10 @@
 #include "exercises/level/TForm20.h"
 #include "exercises/seenot/TForm21.h"
 #include "exercises/lettershooting/TForm18.h"
+#include "exercises/littlebrother/TForm12.h"
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/test/TForm23.h"
+#include "exercises/wheel/TForm24.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "exercises/quiz/TForm22.h"
 #include "engine/Session.h"
@@ -107,7 +109,7 @@ void createWindows()
     w.form9 = make<TForm9>();
     w.form10 = make<TForm10>();
     w.form11 = make<Tform11>();
-    // TForm12
+    w.form12 = make<TForm12>();
     w.form13 = make<TForm13>();
     w.form14 = make<TForm14>();
     w.form15 = make<TForm15>();
@@ -118,7 +120,8 @@ void createWindows()
     w.form21 = make<TForm21>();
     w.form22 = make<TForm22>();
     w.form23 = make<TForm23>();
-    // TForm24, TForm25
+    w.form24 = make<TForm24>();
+    // TForm25
 
     for (QWidget* window : created())
         if (window != w.form1)

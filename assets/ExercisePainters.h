@@ -12,5 +12,6 @@ bool paintTest(const QString& dir);           // exercise book background with i
 bool paintLevelEditor(const QString& dir);    // map background, tool pictures, Start.lvl
 bool paintSeenot(const QString& dir);         // background, help, picture lists
 bool paintHilfPapa(const QString& dir);       // background, help, picture lists
+bool paintChildrensGames(const QString& dir); // little brother and wheel of fortune backgrounds
 
 } // namespace tavrio::assets

@@ -13,6 +13,7 @@ bool paintExercises(const QString& dir)
     ok = paintLevelEditor(dir) && ok;
     ok = paintSeenot(dir) && ok;
     ok = paintHilfPapa(dir) && ok;
+    ok = paintChildrensGames(dir) && ok;
     return ok;
 }
 

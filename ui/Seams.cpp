@@ -21,10 +21,7 @@ class QtMessages final : public MessageSeam {
 public:
     void showMessage(const QString& text) override
     {
-        // Messages separate their lines with CR (13); the box breaks there.
-        QString shown = text;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        QMessageBox::information(dialogParent(), QStringLiteral("Tavrio"), shown, QMessageBox::Ok);
+        QMessageBox::information(dialogParent(), QStringLiteral("Tavrio"), messageBoxText(text), QMessageBox::Ok);
     }
 };
 
@@ -101,6 +98,13 @@ void installQtSeams()
     static QtSound sound;
     seams() = Seams{&messages, &questions, &files, &mail, &sound};
     bindEngineMessages();
+}
+
+QString messageBoxText(const QString& text)
+{
+    // The box breaks lines at LF only.
+    QString shown = text;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 void showMessage(const QString& text)

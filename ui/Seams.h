@@ -62,6 +62,10 @@ void installQtSeams();
 // installed at the time a message is shown.
 void bindEngineMessages();
 
+// The text a message box shows: each CR (13), alone or before LF, is a
+// line break.
+QString messageBoxText(const QString& text);
+
 // Shortcuts used by the windows.
 void showMessage(const QString& text);
 bool askYesNo(const QString& text);

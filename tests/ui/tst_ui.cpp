@@ -23,6 +23,7 @@ private slots:
     void assetPathsUseNativeSeparators();
     void missingPictureIsNullNotFatal();
     void engineMessagesReachTheMessageSeam();
+    void messageBoxBreaksLinesAtCarriageReturns();
     void openAndReturnToggleEnabledState();
     void helpWindowShowsAndDropsItsPicture();
 };
@@ -95,6 +96,13 @@ void UiTest::engineMessagesReachTheMessageSeam()
     fake.install();
     ShowMessage("Datei existiert nicht \"m\xfc" "de.vok\"");
     QCOMPARE(fake.messages, QStringList{QStringLiteral("Datei existiert nicht \"müde.vok\"")});
+}
+
+void UiTest::messageBoxBreaksLinesAtCarriageReturns()
+{
+    QCOMPARE(tavrio::messageBoxText(QStringLiteral("Bankrott!\rDu hast 500 verloren.")),
+             QStringLiteral("Bankrott!\nDu hast 500 verloren."));
+    QCOMPARE(tavrio::messageBoxText(QStringLiteral("a\r\nb\r\rc\n")), QStringLiteral("a\nb\n\nc\n"));
 }
 
 void UiTest::openAndReturnToggleEnabledState()
