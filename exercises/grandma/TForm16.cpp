@@ -3,6 +3,7 @@
 #include "engine/Session.h"
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/KeyArea.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/grandma/GrandmaLayout.h"
 #include "exercises/grandma/GrandmaRules.h"
 #include "ui/HelpWindow.h"
@@ -168,12 +169,7 @@ namespace tavrio {
 void openGrandmaHelps(QWidget* house)
 {
     TForm16* w = windows().form16;
-    if (!w)
-        return;
-    if (house)
-        house->setEnabled(false);
-    w->Button3Click();
-    w->openFrom(house);
-    w->findChild<QLineEdit*>(QStringLiteral("Uebersetzt"))->setFocus();
+    if (openExercise(w, house, [](TForm16& form) { form.Button3Click(); }))
+        w->findChild<QLineEdit*>(QStringLiteral("Uebersetzt"))->setFocus();
 }
 } // namespace tavrio

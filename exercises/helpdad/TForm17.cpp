@@ -1,5 +1,6 @@
 #include "exercises/helpdad/TForm17.h"
 
+#include "exercises/frame/OpenExercise.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -62,12 +63,6 @@ void TForm17::redraw()
 namespace tavrio {
 void openHilfPapa(QWidget* house)
 {
-    TForm17* w = windows().form17;
-    if (!w)
-        return;
-    if (house)
-        house->setEnabled(false);
-    w->prepareFromRoom();
-    w->openFrom(house);
+    openExercise(windows().form17, house, [](TForm17& form) { form.prepareFromRoom(); });
 }
 } // namespace tavrio

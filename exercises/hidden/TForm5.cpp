@@ -2,6 +2,7 @@
 
 #include "engine/Random.h"
 #include "engine/Session.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/frame/WordDraw.h"
 #include "ui/Assets.h"
 #include "ui/PictureArea.h"
@@ -246,15 +247,14 @@ void TForm5::drawNextWord()
 namespace tavrio {
 void openHiddenButWhere(QWidget* room)
 {
-    TForm5* w = windows().form5;
-    if (!w)
+    QLineEdit* answer = nullptr;
+    const bool opened = openExercise(windows().form5, room, [&answer](TForm5& form) {
+        form.Button4Click();
+        answer = form.findChild<QLineEdit*>(QStringLiteral("Uebersetzt"));
+        answer->setText(QStringLiteral("Hier die Übersetzung eingeben!"));
+    });
+    if (!opened)
         return;
-    if (room)
-        room->setEnabled(false);
-    w->Button4Click();
-    auto* answer = w->findChild<QLineEdit*>(QStringLiteral("Uebersetzt"));
-    answer->setText(QStringLiteral("Hier die Übersetzung eingeben!"));
-    w->openFrom(room);
     answer->setFocus();
     answer->selectAll();
 }

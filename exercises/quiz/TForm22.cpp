@@ -3,6 +3,7 @@
 #include "engine/Random.h"
 #include "engine/Session.h"
 #include "exercises/frame/DrawMessage.h"
+#include "exercises/frame/OpenExercise.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -340,14 +341,10 @@ void TForm22::keyPressEvent(QKeyEvent* event)
 namespace tavrio {
 void openQuizShow(QWidget* room)
 {
-    TForm22* w = windows().form22;
-    if (!w)
-        return;
-    if (room)
-        room->setEnabled(false);
-    w->findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
-    w->findChild<QPushButton*>(QStringLiteral("Richtig"))->setText(kBuildCaption);
-    w->RichtigClick();
-    w->openFrom(room);
+    openExercise(windows().form22, room, [](TForm22& form) {
+        form.findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
+        form.findChild<QPushButton*>(QStringLiteral("Richtig"))->setText(kBuildCaption);
+        form.RichtigClick();
+    });
 }
 } // namespace tavrio

@@ -1,5 +1,6 @@
 #include "exercises/seenot/TForm21.h"
 
+#include "exercises/frame/OpenExercise.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -165,12 +166,6 @@ void TForm21::closeEvent(QCloseEvent* event)
 namespace tavrio {
 void openSeenot(QWidget* room)
 {
-    TForm21* w = windows().form21;
-    if (!w)
-        return;
-    if (room)
-        room->setEnabled(false);
-    w->prepareFromGarden();
-    w->openFrom(room);
+    openExercise(windows().form21, room, [](TForm21& form) { form.prepareFromGarden(); });
 }
 } // namespace tavrio

@@ -3,6 +3,7 @@
 #include "engine/Session.h"
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/KeyArea.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/test/TestLayout.h"
 #include "ui/HelpWindow.h"
 #include "ui/Seams.h"
@@ -224,14 +225,12 @@ namespace tavrio {
 void openTest(QWidget* attic)
 {
     TForm23* w = windows().form23;
-    if (!w)
-        return;
-    if (attic)
-        attic->setEnabled(false);
-    w->findChild<QPushButton*>(QStringLiteral("Button2"))->setText(QStringLiteral("Start"));
-    w->findChild<cKeyArea*>(QStringLiteral("Richtig"))->setText(kNewTest);
-    w->RichtigClick();
-    w->openFrom(attic);
-    w->findChild<QLineEdit*>(QStringLiteral("Test1Uebersetzt"))->setFocus();
+    const bool opened = openExercise(w, attic, [](TForm23& form) {
+        form.findChild<QPushButton*>(QStringLiteral("Button2"))->setText(QStringLiteral("Start"));
+        form.findChild<cKeyArea*>(QStringLiteral("Richtig"))->setText(kNewTest);
+        form.RichtigClick();
+    });
+    if (opened)
+        w->findChild<QLineEdit*>(QStringLiteral("Test1Uebersetzt"))->setFocus();
 }
 } // namespace tavrio

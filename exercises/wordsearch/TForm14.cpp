@@ -2,6 +2,7 @@
 
 #include "engine/Random.h"
 #include "engine/Session.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/frame/WordDraw.h"
 #include "exercises/wordsearch/LetterGrid.h"
 #include "exercises/wordsearch/LetterPictures.h"
@@ -184,13 +185,9 @@ void TForm14::feldClick()
 namespace tavrio {
 void openWordSearch(QWidget* room)
 {
-    TForm14* w = windows().form14;
-    if (!w)
-        return;
-    if (room)
-        room->setEnabled(false);
-    w->findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
-    w->Button2Click();
-    w->openFrom(room);
+    openExercise(windows().form14, room, [](TForm14& form) {
+        form.findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
+        form.Button2Click();
+    });
 }
 } // namespace tavrio
