@@ -1,5 +1,6 @@
 // The exercise windows driven by object name, with a scripted message seam
 // and a real session in a temporary working directory.
+#include "HelpShown.h"
 #include "TempSession.h"
 #include "NamedChild.h"
 #include "ScriptedSeams.h"
@@ -224,10 +225,7 @@ void tst_ExerciseWindows::helpButtonShowsTheExercisePicture()
     QWidget* w = window == "TForm5" ? static_cast<QWidget*>(form5_) : form14_;
     w->show();
     QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-    QCOMPARE(tavrio::windows().form15->currentPicture(), picture);
-    QVERIFY(tavrio::windows().form15->isVisible());
-    QVERIFY(w->isVisible());
-    tavrio::windows().form15->close();
+    tavrio::test::checkHelpShownOver(w, picture);
 }
 
 void tst_ExerciseWindows::cribFollowsItsEnabledState_data()

@@ -1,6 +1,7 @@
 // "Oma hilft" and the "TEST", opened from the real house and attic and
 // driven by object name, with a scripted message seam and a real session in
 // a temporary working directory.
+#include "HelpShown.h"
 #include "NamedChild.h"
 #include "ScriptedSeams.h"
 #include "TempSession.h"
@@ -265,12 +266,19 @@ void tst_GrandmaAndTest::grandmaReopeningHandsInOnlyATypedAnswer()
     QCOMPARE(text(grandma_, "Orginal"), QStringLiteral("house"));
 }
 
-void tst_GrandmaAndTest::grandmaWithoutUsableWordsRecordsNothing_data()
+// Rows for a window started without a usable word: none loaded, or only a
+// pair whose translation is empty.
+static void addNoUsableWordsRows()
 {
     QTest::addColumn<bool>("anyWords");
     QTest::addColumn<QString>("message");
     QTest::newRow("no words loaded") << false << kNoWords;
     QTest::newRow("empty translation only") << true << kNoTranslations;
+}
+
+void tst_GrandmaAndTest::grandmaWithoutUsableWordsRecordsNothing_data()
+{
+    addNoUsableWordsRows();
 }
 
 void tst_GrandmaAndTest::grandmaWithoutUsableWordsRecordsNothing()
@@ -450,10 +458,7 @@ void tst_GrandmaAndTest::testReturnMovesOnToTheNextOpenLine()
 
 void tst_GrandmaAndTest::testWithoutUsableWordsWaitsForStart_data()
 {
-    QTest::addColumn<bool>("anyWords");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no words loaded") << false << kNoWords;
-    QTest::newRow("empty translation only") << true << kNoTranslations;
+    addNoUsableWordsRows();
 }
 
 void tst_GrandmaAndTest::testWithoutUsableWordsWaitsForStart()
@@ -496,10 +501,7 @@ void tst_GrandmaAndTest::helpAreasShowTheirPictures()
     QWidget* w = window == "TForm16" ? static_cast<QWidget*>(grandma_) : test_;
     w->show();
     clickArea(child(w, area));
-    QCOMPARE(tavrio::windows().form15->currentPicture(), picture);
-    QVERIFY(tavrio::windows().form15->isVisible());
-    QVERIFY(w->isVisible());
-    tavrio::windows().form15->close();
+    tavrio::test::checkHelpShownOver(w, picture);
 }
 
 QTEST_MAIN(tst_GrandmaAndTest)
