@@ -6,13 +6,12 @@
 // a list there.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ScratchDir.h"
 #include "engine/ListFile.h"
 #include "engine/Random.h"
 #include "engine/Session.h"
@@ -240,23 +239,11 @@ void Register()
 // Works in a scratch directory made before the benchmarks run and removed
 // after them.
 struct cScratch {
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::path dir;
+    tavrio::bench::cScratchDir dir{"tavrio-bench"};
     cScratch()
     {
-        std::string d = (std::filesystem::temp_directory_path() / "tavrio-bench-XXXXXX").string();
-        if (!mkdtemp(d.data()))
-            std::abort();
-        dir = d;
-        std::filesystem::current_path(dir);
         WriteData();
         Register();
-    }
-    ~cScratch()
-    {
-        std::error_code ec;
-        std::filesystem::current_path(previous, ec);
-        std::filesystem::remove_all(dir, ec);
     }
 };
 const cScratch scratch;

@@ -4,14 +4,13 @@
 //  - Progress/50x400: the list selection page's bars, 50 list files of 400
 //    marked words read and counted for a learner with 20,000 scores (target:
 //    at most 50 ms).
+#include "bench/ScratchDir.h"
 #include "engine/Files.h"
 #include "engine/Session.h"
 #include "transfer/ListImport.h"
 #include "transfer/ListProgress.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -53,15 +52,9 @@ void Progress(benchmark::State& state)
 
 // A scratch directory with a profile of 20,000 scored pairs and 50 lists.
 struct cScratch {
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::path dir;
+    tavrio::bench::cScratchDir dir{"tavrio-transfer-bench"};
     cScratch()
     {
-        std::string d = (std::filesystem::temp_directory_path() / "tavrio-transfer-bench-XXXXXX").string();
-        if (!mkdtemp(d.data()))
-            std::abort();
-        dir = d;
-        std::filesystem::current_path(dir);
         WriteFileAtomic("Bench.pfl", std::string(1, '\5') + "Bench");
         learner = std::make_unique<cSession>("Bench");
         for (int l = 0; l < 50; ++l) {
@@ -76,13 +69,8 @@ struct cScratch {
         benchmark::RegisterBenchmark("Import/Delimited20000", ImportDelimited)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Progress/50x400", Progress)->Unit(benchmark::kMillisecond);
     }
-    ~cScratch()
-    {
-        learner.reset();
-        std::error_code ec;
-        std::filesystem::current_path(previous, ec);
-        std::filesystem::remove_all(dir, ec);
-    }
+    // The session goes before its directory.
+    ~cScratch() { learner.reset(); }
 };
 const cScratch scratch;
 
