@@ -45,12 +45,7 @@ bool paintBackground(const QString& dir)
     drawWindow(p, QRect(60, 40, 120, 90));
     // Grandma in her armchair, knitting.
     paintArmchair(p, QRect(28, 176, 230, 262));
-    cPersonLook oma;
-    oma.hair = QColor(220, 220, 225);
-    oma.hairStyle = cPersonLook::Bun;
-    oma.glasses = true;
-    oma.shirt = QColor(170, 80, 170);
-    oma.trousers = QColor(120, 60, 120);
+    const cPersonLook oma = grandmaLook();
     drawPerson(p, QPointF(143, 414), 220, oma);
 
     // Light panels behind the word and the answer, and behind the result.

@@ -101,12 +101,7 @@ bool paintHouse(const QString& dir)
 
     // grandma in her rocking chair, knitting
     paintRockingChair(p, QRect(L::grandma.left() + 40, L::grandma.top() + 30, 110, 96));
-    cPersonLook oma;
-    oma.hair = QColor(220, 220, 225);
-    oma.hairStyle = cPersonLook::Bun;
-    oma.glasses = true;
-    oma.shirt = QColor(170, 80, 170);
-    oma.trousers = QColor(120, 60, 120);
+    const cPersonLook oma = grandmaLook();
     drawPerson(p, QPointF(L::grandma.left() + 95, L::grandma.bottom() - 14), 110, oma);
     p.setBrush(QColor(250, 60, 80));
     p.setPen(QPen(QColor(200, 180, 60), 2));

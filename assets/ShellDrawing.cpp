@@ -364,4 +364,15 @@ cPersonLook curlyGirl(QColor hair)
     return look;
 }
 
+cPersonLook grandmaLook()
+{
+    cPersonLook look;
+    look.hair = QColor(220, 220, 225);
+    look.hairStyle = cPersonLook::Bun;
+    look.glasses = true;
+    look.shirt = QColor(170, 80, 170);
+    look.trousers = QColor(120, 60, 120);
+    return look;
+}
+
 } // namespace tavrio::assets

@@ -27,6 +27,9 @@ struct cPersonLook {
 // the boy with the red cap and the girl with curly hair (of `hair` colour).
 cPersonLook boyWithCap();
 cPersonLook curlyGirl(QColor hair);
+// Grandma: grey hair in a bun, glasses, a purple blouse; in the house and
+// in her own exercise.
+cPersonLook grandmaLook();
 
 // A friendly person standing on `feet` (bottom centre), `height` pixels tall.
 void drawPerson(QPainter& p, QPointF feet, qreal height, const cPersonLook& look);
