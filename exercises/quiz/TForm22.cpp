@@ -4,6 +4,7 @@
 #include "engine/Session.h"
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/frame/WordFields.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -185,12 +186,7 @@ void TForm22::Button2Click()
 {
     if (Button2->text() == kStart)
         Button2->setText(kNext);
-    std::string original;
-    std::string translation;
-    tavrio::exercises::drawWord(tavrio::session(), original, translation);
-    Orginal->setText(tavrio::fromAnsi(original));
-    richtiguebersetzt->setText(tavrio::fromAnsi(translation));
-    Uebersetzt->clear();
+    tavrio::exercises::drawIntoFields(Orginal, richtiguebersetzt, Uebersetzt);
 }
 
 void TForm22::RichtigClick()

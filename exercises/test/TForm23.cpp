@@ -4,6 +4,7 @@
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/KeyArea.h"
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/frame/WordFields.h"
 #include "exercises/test/TestLayout.h"
 #include "ui/HelpWindow.h"
 #include "ui/Seams.h"
@@ -118,12 +119,7 @@ TForm23::TForm23(QWidget* parent)
 
 void TForm23::Button2Click()
 {
-    std::string original;
-    std::string translation;
-    tavrio::exercises::drawWord(tavrio::session(), original, translation);
-    Orginal->setText(tavrio::fromAnsi(original));
-    richtiguebersetzt->setText(tavrio::fromAnsi(translation));
-    Uebersetzt->clear();
+    tavrio::exercises::drawIntoFields(Orginal, richtiguebersetzt, Uebersetzt);
 }
 
 void TForm23::HilfeClick() { tavrio::showHelp(QStringLiteral("Hilfe\\TEST.bmp")); }
