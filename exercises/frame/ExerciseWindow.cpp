@@ -9,6 +9,7 @@
 #include "ui/Text.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,17 @@ void cExerciseWindow::centreLabel(QLabel* label, int x)
 {
     label->adjustSize();
     label->move(x - label->width() / 2, label->y());
+}
+
+void cExerciseWindow::fitFont(QWidget* w, const QString& text, int pixelSize, int width)
+{
+    QFont f = w->font();
+    for (int px = pixelSize; px >= 10; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text) <= width)
+            break;
+    }
+    w->setFont(f);
 }
 
 void cExerciseWindow::Button1Click() { close(); }

@@ -32,6 +32,8 @@ public:
 
     // Left edge = x - width / 2 once the label has sized itself to its text.
     static void centreLabel(QLabel* label, int x);
+    // A smaller font (from pixelSize down to 10 px) until `text` fits `width`.
+    static void fitFont(QWidget* w, const QString& text, int pixelSize, int width);
 
 public slots:
     // "Zurück": closes the window.

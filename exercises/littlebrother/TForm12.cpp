@@ -147,7 +147,8 @@ void TForm12::askNext()
     const auto drawn = tavrio::exercises::drawWordWhere(tavrio::session(), original, translation,
                                                         [](const std::string& t) { return !t.empty(); });
     Orginal->setText(tavrio::fromAnsi(original));
-    OrginalAnzeige->setText(tavrio::fromAnsi(original));
+    fitFont(OrginalAnzeige, Orginal->text(), 28, 360);
+    OrginalAnzeige->setText(Orginal->text());
     centreLabel(OrginalAnzeige, 200);
     richtiguebersetzt->setText(tavrio::fromAnsi(translation));
     Uebersetzt->clear();
@@ -159,11 +160,16 @@ void TForm12::askNext()
         const cOffer offer = offerSpellings(translation);
         ANTWORT1->setText(asCaption(tavrio::fromAnsi(offer.answer1)));
         ANTWORT2->setText(asCaption(tavrio::fromAnsi(offer.answer2)));
+        for (QPushButton* b : {ANTWORT1, ANTWORT2})
+            fitFont(b, fromCaption(b->text()), 20, ANTWORT1->width() - 16);
         ANTWORT1->setEnabled(true);
         ANTWORT2->setEnabled(true);
     }
     ANTWORT1LABEL->setText(fromCaption(ANTWORT1->text()));
     ANTWORT2LABEL->setText(fromCaption(ANTWORT2->text()));
+    // The speech bubble is 320 px wide.
+    for (QLabel* l : {ANTWORT1LABEL, ANTWORT2LABEL})
+        fitFont(l, l->text(), 20, 290);
     centreLabel(ANTWORT1LABEL, 600);
     centreLabel(ANTWORT2LABEL, 600);
     Bewertung->setText(QString::fromStdString(scoreLine(falsch()->value(), woerter()->value())));

@@ -167,6 +167,8 @@ void TForm24::NaechsteRundeClick()
     Button2Click();
     const cPuzzle puzzle = newPuzzle(tavrio::toAnsi(wirklichwar->text()));
     aktuellerString->setText(tavrio::fromAnsi(puzzle.shown));
+    // 27 px unless a long word needs less to fit its panel.
+    fitFont(aktuellerString, aktuellerString->text(), 27, 360);
     richtiguebersetzt->setText(tavrio::fromAnsi(puzzle.remaining));
     // Without a word there is nothing to guess; "Nächste Runde" draws again.
     if (puzzle.remaining.empty())
