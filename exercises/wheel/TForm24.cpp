@@ -91,6 +91,8 @@ TForm24::TForm24(QWidget* parent)
     NaechsteRunde = new QPushButton(QStringLiteral("Nächste Runde"), this);
     NaechsteRunde->setObjectName(QStringLiteral("NaechsteRunde"));
     NaechsteRunde->setGeometry(40, 440, 170, 36);
+    // Return on the focused button starts the round, like Space.
+    NaechsteRunde->setAutoDefault(true);
     connect(NaechsteRunde, &QPushButton::clicked, this, &TForm24::NaechsteRundeClick);
 
     richtiguebersetzt = addHiddenEdit(QStringLiteral("richtiguebersetzt"));

@@ -301,7 +301,9 @@ void tst_ChildrensGames::wheelNextRoundDropsTheMoney()
     QTest::mouseClick(letter('H'), Qt::LeftButton);
     QCOMPARE(text(wheel(), "Geld"), QStringLiteral("2000"));
     random.add({0, 0, 0});
-    QTest::mouseClick(child(wheel(), QStringLiteral("NaechsteRunde")), Qt::LeftButton);
+    QWidget* next = child(wheel(), QStringLiteral("NaechsteRunde"));
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
     QCOMPARE(text(wheel(), "Geld"), QStringLiteral("0"));
     QCOMPARE(text(wheel(), "Guthaben"), QStringLiteral("0"));
     QCOMPARE(text(wheel(), "aktuellerString"), QStringLiteral("----"));
