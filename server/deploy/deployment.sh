@@ -56,7 +56,7 @@ up() {
   chmod 755 "$dir"   # nginx's workers and PostgreSQL run as other users under root
   : >"$dir/env"
   local url
-  url=$("$top/scripts/scratch-postgres.sh" start "$dir/pg")
+  url=$("$top/scripts/scratch-postgres.sh" start "$dir/pg" </dev/null)
   echo "DATABASE_URL=$url" >>"$dir/env"
 
   # Both servers start at once: schema and seeding take turns on a lock.
@@ -83,7 +83,7 @@ for key in ("DIR", "PORT", "UPSTREAMS"):
     text = text.replace("@" + key + "@", os.environ[key])
 open(sys.argv[2], "w").write(text)
 PY
-  /usr/sbin/nginx -p "$dir" -c "$dir/nginx.conf" -e "$dir/nginx-error.log" &
+  /usr/sbin/nginx -p "$dir" -c "$dir/nginx.conf" -e "$dir/nginx-error.log" >"$dir/nginx.log" 2>&1 &
   echo "NGINX_PID=$!" >>"$dir/env"
   echo "NGINX_PORT=$np" >>"$dir/env"
   local ready=""
