@@ -26,6 +26,8 @@
 #include "start/StartScreen.h"
 #include "tools/grammar/TForm6.h"
 #include "tools/options/TForm2.h"
+#include "tools/phonetics/TForm25.h"
+#include "tools/vocabeditor/TForm3.h"
 #include "ui/HelpWindow.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
@@ -101,7 +103,7 @@ void createWindows()
     w.formStart = make<TFormStart>();
     exchange::installExchange(*w.formStart);
     w.form2 = make<TForm2>();
-    // TForm3
+    w.form3 = make<TForm3>();
     w.form4 = make<TForm4>();
     w.form5 = make<TForm5>();
     w.form6 = make<TForm6>();
@@ -121,7 +123,7 @@ void createWindows()
     w.form22 = make<TForm22>();
     w.form23 = make<TForm23>();
     w.form24 = make<TForm24>();
-    // TForm25
+    w.form25 = make<TForm25>();
 
     for (QWidget* window : created())
         if (window != w.form1)
@@ -133,6 +135,10 @@ void createWindows()
     w.form9->setUpperWindow(w.form8);
     w.form10->setUpperWindow(w.form8);
     w.form11->setUpperWindow(w.form8);
+    setPhoneticEntryOpener([](QWidget* from, PhoneticHandBack back) {
+        if (TForm25* entry = windows().form25)
+            entry->openFrom(from, std::move(back));
+    });
 }
 
 void destroyWindows()

@@ -1,6 +1,7 @@
 #include "start/ListEditorModel.h"
 
 #include "engine/Session.h"
+#include "ui/Phonetic.h"
 #include "ui/Text.h"
 
 namespace tavrio {
@@ -70,7 +71,7 @@ QVariant cListEditorModel::data(const QModelIndex& index, int role) const
     case DeleteColumn:
         return QStringLiteral("Löschen");
     case PhoneticColumn:
-        return fromAnsi(r.phonetic);
+        return fromPhonetic(r.phonetic);
     default:
         return {};
     }

@@ -7,6 +7,7 @@
 #include "start/StartScreen.h"
 #include "ui/FileNames.h"
 #include "ui/Navigation.h"
+#include "ui/Phonetic.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -117,6 +118,7 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     phoneticLabel->setGeometry(kPhoneticLabel);
     Edit5 = edit(QString(), "Edit5", kPhoneticEdit, this);
     Edit5->setReadOnly(true);
+    Edit5->setFont(phoneticFont(16));
     Button7 = button(QStringLiteral("Hinzufügen"), "Button7", kAddButton, this);
     connect(Button7, &QPushButton::clicked, this, &cListEditorPage::Button7Click);
     connect(Edit4, &QLineEdit::returnPressed, this, &cListEditorPage::Button7Click);
@@ -134,7 +136,7 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
 void cListEditorPage::setNewEntryPhonetic(const std::string& phonetic)
 {
     newPhonetic_ = phonetic;
-    Edit5->setText(fromAnsi(phonetic));
+    Edit5->setText(fromPhonetic(phonetic));
 }
 
 void cListEditorPage::enter()
@@ -348,17 +350,9 @@ void cListEditorPage::Button5Click()
 
 void cListEditorPage::LautschriftButtonClick()
 {
-    // Opens the phonetic window TForm25 once that window exists. The window
-    // table only declares its class, so the window is found among the
-    // top-level windows by its object name.
-    if (!windows().form25)
-        return;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QStringLiteral("TForm25")) {
-            openWindow(owner_, w);
-            return;
-        }
-    }
+    // The phonetic entry hands its transcription back for the next entry
+    // added with "Hinzufügen".
+    openPhoneticEntry(owner_, [this](const std::string& phonetic) { setNewEntryPhonetic(phonetic); });
 }
 
 } // namespace tavrio

@@ -2,13 +2,16 @@
 
 #include "engine/Messages.h"
 #include "ui/Text.h"
+#include "ui/Wav.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
@@ -63,17 +66,55 @@ public:
 
 class QtSound final : public SoundSeam {
 public:
-    void playWav(const QString& path) override
+    void playWav(const QString& path, std::function<void()> finished) override
     {
-        if (!effect_)
-            effect_ = std::make_unique<QSoundEffect>();
-        effect_->stop();
-        effect_->setSource(QUrl::fromLocalFile(path));
-        effect_->play();
+        const quint64 id = ++generation_;
+        done_ = std::move(finished);
+        if (effect_) {
+            effect_->stop();
+            effect_->deleteLater();
+        }
+        const qint64 ms = wavFileDurationMs(path);
+        if (ms < 0) {
+            // Missing or broken: nothing to play, the queue goes on.
+            finishLater(id, 0);
+            return;
+        }
+        // Owned by the application, so it goes before the audio system does.
+        auto* e = new QSoundEffect(qApp);
+        effect_ = e;
+        QObject::connect(e, &QSoundEffect::playingChanged, e, [this, e, id, started = false]() mutable {
+            if (e->isPlaying())
+                started = true;
+            else if (started)
+                finishLater(id, 0);
+        });
+        QObject::connect(e, &QSoundEffect::statusChanged, e, [this, e, id] {
+            if (e->status() == QSoundEffect::Error)
+                finishLater(id, 0);
+        });
+        e->setSource(QUrl::fromLocalFile(path));
+        e->play();
+        // Without an audio device the effect may never start or end; the
+        // piece then counts as played after its own length and a little more.
+        finishLater(id, ms + 1000);
     }
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    void finishLater(quint64 id, qint64 ms)
+    {
+        QTimer::singleShot(int(qMin<qint64>(ms, 60000)), qApp, [this, id] {
+            if (id != generation_ || !done_)
+                return;
+            auto done = std::move(done_);
+            done_ = nullptr;
+            done();
+        });
+    }
+
+    QPointer<QSoundEffect> effect_;
+    std::function<void()> done_;
+    quint64 generation_ = 0;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 // tests can install scripted versions (tests/support/ScriptedSeams.h) that
 // record what was shown and answer what was asked.
 #include <QString>
+#include <functional>
 
 namespace tavrio {
 
@@ -40,8 +41,12 @@ public:
 class SoundSeam {
 public:
     virtual ~SoundSeam() = default;
-    // Plays a WAV file; a missing or unreadable file plays nothing.
-    virtual void playWav(const QString& path) = 0;
+    // Starts a WAV file and returns at once. `finished` runs later on the GUI
+    // thread, once, when the sound has ended or could not be played (missing
+    // or broken file, no audio device), so a caller can play a queue piece
+    // after piece. A new call stops the sound still playing; that sound's
+    // `finished` is then dropped.
+    virtual void playWav(const QString& path, std::function<void()> finished = {}) = 0;
 };
 
 // The seams in use. Production installs the Qt implementations

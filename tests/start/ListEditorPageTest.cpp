@@ -8,6 +8,7 @@
 #include "start/ListEditorModel.h"
 #include "start/ListEditorPage.h"
 #include "start/StartScreen.h"
+#include "ui/Phonetic.h"
 #include "ui/Windows.h"
 
 #include <QAbstractItemModel>
@@ -315,19 +316,28 @@ private slots:
         QCOMPARE(choice()->currentText(), QStringLiteral("Zeta"));
     }
 
-    void lautschriftOpensThePhoneticWindowOnlyWhenItExists()
+    void lautschriftTakesTheTranscriptionOfThePhoneticEntry()
     {
-        QWidget phonetic;
-        phonetic.setObjectName(QStringLiteral("TForm25"));
+        cShellFixture::writeBytes("Liste.vok", list4({{"a", "b", "1"}}));
         openEditor();
+        // Without an entry window the button does nothing.
         click("LautschriftButton");
-        QVERIFY(!phonetic.isVisible());
         QVERIFY(start->isEnabled());
-        // The table entry only marks that the window was made.
-        tavrio::windows().form25 = reinterpret_cast<TForm25*>(&phonetic);
+        QWidget* openedFrom = nullptr;
+        tavrio::PhoneticHandBack handBack;
+        tavrio::setPhoneticEntryOpener([&](QWidget* from, tavrio::PhoneticHandBack back) {
+            openedFrom = from;
+            handBack = std::move(back);
+        });
         click("LautschriftButton");
-        QVERIFY(phonetic.isVisible());
-        QVERIFY(!start->isEnabled());
+        QCOMPARE(openedFrom, static_cast<QWidget*>(start.get()));
+        handBack("ba\xC9n");
+        tavrio::setPhoneticEntryOpener({});
+        QCOMPARE(child<QLineEdit>("Edit5")->text(), QString::fromUtf8("baːn"));
+        click("Button7");
+        click("Button8");
+        QCOMPARE(cShellFixture::readBytes("Liste.vok"),
+                 list4({{"a", "b", "1"}, {"Original", "Uebersetzung", "1", "ba\xC9n"}}));
     }
 
     void twentyThousandEntriesLoadQuickly()

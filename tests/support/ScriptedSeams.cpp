@@ -16,6 +16,25 @@ void ScriptedSeams::clear()
     fileAnswers.clear();
     mails.clear();
     sounds.clear();
+    playing_.clear();
+}
+
+void ScriptedSeams::playWav(const QString& path, std::function<void()> finished)
+{
+    sounds << path;
+    // Like the real seam: a new sound stops the one playing.
+    playing_.clear();
+    playing_ << std::move(finished);
+}
+
+bool ScriptedSeams::finishSound()
+{
+    if (playing_.isEmpty())
+        return false;
+    auto done = playing_.takeFirst();
+    if (done)
+        done();
+    return true;
 }
 
 bool ScriptedSeams::askYesNo(const QString& text)

@@ -20,14 +20,21 @@ public:
     QString openFileName(const QString& title, const QString& directory, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& directory, const QString& filter) override;
     void openMail(const QString& address) override { mails << address; }
-    void playWav(const QString& path) override { sounds << path; }
+    // Records the path; the sound counts as playing until finishSound().
+    void playWav(const QString& path, std::function<void()> finished) override;
+    // Ends the oldest sound still playing (runs its `finished`); false when
+    // none is.
+    bool finishSound();
 
     QStringList messages;
     QStringList questions;
     QList<bool> answers;       // next Yes/No answers; No when empty
     QStringList fileAnswers;   // next file dialog results; cancel when empty
     QStringList mails;
-    QStringList sounds;
+    QStringList sounds;         // every WAV asked for, in order
+
+private:
+    QList<std::function<void()>> playing_;
 };
 
 } // namespace tavrio::test

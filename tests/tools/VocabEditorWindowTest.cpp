@@ -1,0 +1,218 @@
+// The vocabulary editor TForm3: loading and saving the three-line layout,
+// the entry buttons, the selected fields, the way to the phonetic entry.
+#include "tests/app/ShellFixture.h"
+#include "tests/support/NamedChild.h"
+
+#include "tools/phonetics/TForm25.h"
+#include "tools/vocabeditor/TForm3.h"
+#include "ui/Phonetic.h"
+#include "ui/Windows.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using tavrio::test::cShellFixture;
+using tavrio::test::namedChild;
+
+class VocabEditorWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<TForm3> form;
+    std::unique_ptr<TForm25> phonetic;
+
+    template <class T>
+    T* child(const char* name) { return namedChild<T>(form.get(), QString::fromLatin1(name)); }
+    void click(const char* name) { child<QPushButton>(name)->click(); }
+    QListWidget* list() { return child<QListWidget>("Vokabellisteorginal"); }
+    void load(const QString& name)
+    {
+        fx->seams.fileAnswers << fx->path(name);
+        click("Button3");
+    }
+    void saveAs(const QString& name)
+    {
+        fx->seams.fileAnswers << fx->path(name);
+        click("Button2");
+    }
+    QStringList originals()
+    {
+        QStringList out;
+        for (int i = 0; i < form->entryCount(); ++i)
+            out << QString::fromLatin1(form->entry(i).original);
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<cShellFixture>();
+        form = std::make_unique<TForm3>();
+        phonetic = std::make_unique<TForm25>();
+        tavrio::windows().form3 = form.get();
+        tavrio::windows().form25 = phonetic.get();
+    }
+    void cleanup()
+    {
+        tavrio::windows() = tavrio::cWindows{};
+        phonetic.reset();
+        form.reset();
+        fx.reset();
+    }
+
+    void checkedEntryWithTranscriptionLoadsAndSavesBackByteForByte()
+    {
+        const QByteArray file = "K\xE4se\r\ncheese\r\n1ke\xC9z\r\nBrot\r\nbread\r\n0\r\n";
+        cShellFixture::writeBytes("alt.vok", file);
+        load("alt.vok");
+        QCOMPARE(fx->seams.messages, QStringList{"Geladen !"});
+        QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path("alt.vok"));
+        QCOMPARE(form->entryCount(), 2);
+        QVERIFY(form->entry(0).checked);
+        QCOMPARE(form->entry(0).phonetic, std::string("ke\xC9z"));
+        QCOMPARE(list()->item(0)->text(), QString::fromUtf8("Käse"));
+        QVERIFY(!form->entry(1).checked);
+        saveAs("neu.vok");
+        QCOMPARE(fx->seams.messages.last(), QStringLiteral("Gespeichert !"));
+        QCOMPARE(cShellFixture::readBytes("neu.vok"), file);
+    }
+
+    void savingAddsVokToANameWithoutAnExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain name") << "liste" << "liste.vok";
+        QTest::newRow("own extension kept") << "liste.txt" << "liste.txt";
+        QTest::newRow("dot only in the folder") << "mein.ordner/liste" << "mein.ordner/liste.vok";
+    }
+    void savingAddsVokToANameWithoutAnExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QDir().mkpath(QStringLiteral("mein.ordner"));
+        saveAs(chosen);
+        QCOMPARE(fx->seams.messages, QStringList{"Gespeichert !"});
+        QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path(written));
+        QVERIFY(QFile::exists(written));
+    }
+
+    void cancelledOrMissingFilesSayNotLoadedOrNotSaved()
+    {
+        click("Button3");
+        load("fehlt.vok");
+        click("Button2");
+        QCOMPARE(fx->seams.messages, (QStringList{"NICHT geladen !", "NICHT geladen !", "NICHT gespeichert !"}));
+        QCOMPARE(form->entryCount(), 2);
+        QCOMPARE(child<QLineEdit>("Dateiname")->text(), QStringLiteral("vokabeln.vok"));
+    }
+
+    void aFailedSaveSaysSoAndKeepsTheOldFile()
+    {
+        cShellFixture::writeBytes("alt.vok", "a\r\nb\r\n1\r\n");
+        load("alt.vok");
+        QDir().mkpath(QStringLiteral("ordner.vok"));
+        fx->seams.messages.clear();
+        saveAs("ordner.vok");
+        saveAs("fehlt/liste.vok");
+        QCOMPARE(fx->seams.messages.size(), 2);
+        for (const QString& m : fx->seams.messages)
+            QVERIFY2(m.endsWith(QStringLiteral("NICHT gespeichert !")) && m.contains(QStringLiteral("alte Datei")),
+                     qPrintable(m));
+        QVERIFY(QFileInfo(QStringLiteral("ordner.vok")).isDir());
+        QVERIFY(!QFile::exists(QStringLiteral("fehlt")));
+    }
+
+    void theLastEntryCannotBeDeleted()
+    {
+        cShellFixture::writeBytes("eins.vok", "a\r\nb\r\n1\r\nc\r\nd\r\n0\r\ne\r\nf\r\n0\r\n");
+        load("eins.vok");
+        list()->item(0)->setSelected(true);
+        list()->item(2)->setSelected(true);
+        click("Button7");
+        QCOMPARE(originals(), QStringList{"c"});
+        list()->setCurrentRow(0);
+        click("Button7");
+        QCOMPARE(originals(), QStringList{"c"});
+        QCOMPARE(fx->seams.messages.last(), QStringLiteral("Es muss mindestens eine Vokabel vorhanden sein !"));
+        // Selecting every entry of a longer list does not empty it either.
+        click("Button6");
+        list()->selectAll();
+        click("Button7");
+        QCOMPARE(form->entryCount(), 2);
+    }
+
+    void storingWithNothingSelectedAppendsAndLeavesTheOthers()
+    {
+        cShellFixture::writeBytes("zwei.vok", "a\r\nb\r\n1p\xC9\r\nc\r\nd\r\n0q\r\n");
+        load("zwei.vok");
+        list()->clearSelection();
+        form->takeFromPhonetic(QStringLiteral("Haus"), QStringLiteral("house"), "ha\x92u");
+        click("Button4");
+        QCOMPARE(originals(), (QStringList{"a", "c", "Haus"}));
+        QCOMPARE(child<QLineEdit>("selectedorginal")->text(), QStringLiteral("Haus"));
+        QCOMPARE(namedChild<tavrio::cPhoneticEdit>(form.get(), QStringLiteral("selectedLautschrift"))->bytes(),
+                 std::string("ha\x92u"));
+        saveAs("zwei.vok");
+        QCOMPARE(cShellFixture::readBytes("zwei.vok"),
+                 QByteArray("a\r\nb\r\n1p\xC9\r\nc\r\nd\r\n0q\r\nHaus\r\nhouse\r\n0ha\x92u\r\n"));
+    }
+
+    void theSelectedFieldsFollowTheSelectionAndFeedTheEdits()
+    {
+        cShellFixture::writeBytes("zwei.vok", "a\r\nb\r\n1p\r\nc\r\nd\r\n0q\r\n");
+        load("zwei.vok");
+        list()->setCurrentRow(1);
+        QCOMPARE(child<QLineEdit>("selectedorginal")->text(), QStringLiteral("c"));
+        QCOMPARE(child<QLineEdit>("selecteduebersetzung")->text(), QStringLiteral("d"));
+        click("Button5");
+        QCOMPARE(child<QLineEdit>("Orginal")->text(), QStringLiteral("c"));
+        QCOMPARE(namedChild<tavrio::cPhoneticEdit>(form.get(), QStringLiteral("Lautschrift"))->bytes(), std::string("q"));
+        child<QLineEdit>("Uebersetzung")->setText(QStringLiteral("D"));
+        click("Button4");
+        QCOMPARE(form->entry(1).translation, std::string("D"));
+        QCOMPARE(form->entryCount(), 2);
+        click("Button6");
+        QCOMPARE(form->entry(2).original, std::string("Neu Orginal"));
+        QVERIFY(!form->entry(2).checked);
+    }
+
+    void oddFilesLoadWhatTheyCan()
+    {
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary += char((i * 37) & 0xFF);
+        cShellFixture::writeBytes("binaer.vok", binary);
+        load("binaer.vok");
+        QCOMPARE(fx->seams.messages.last(), QStringLiteral("Geladen !"));
+        QVERIFY(form->entryCount() > 0);
+
+        cShellFixture::writeBytes("gross.vok", QByteArray(17 << 20, 'x'));
+        load("gross.vok");
+        QVERIFY(fx->seams.messages.last().endsWith(QStringLiteral("NICHT geladen !")));
+        QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path("binaer.vok"));
+    }
+
+    void lautschriftEditierenOpensThePhoneticEntryWithTheEditedTexts()
+    {
+        QWidget options;
+        form->openFrom(&options);
+        child<QLineEdit>("Orginal")->setText(QStringLiteral("Bahn"));
+        form->takeFromPhonetic(QStringLiteral("Bahn"), QStringLiteral("railway"), "b");
+        click("Button9");
+        QVERIFY(phonetic->isVisible());
+        QVERIFY(!form->isEnabled());
+        QCOMPARE(phonetic->transcription(), std::string("b"));
+        namedChild<QPushButton>(phonetic.get(), QStringLiteral("Button53"))->click();
+        namedChild<QPushButton>(phonetic.get(), QStringLiteral("Button1"))->click();
+        QVERIFY(form->isEnabled());
+        QCOMPARE(namedChild<tavrio::cPhoneticEdit>(form.get(), QStringLiteral("Lautschrift"))->bytes(),
+                 std::string("ba\xC9"));
+        click("Button1");
+        QVERIFY(!form->isVisible());
+        QVERIFY(options.isEnabled());
+    }
+};
+
+QTEST_MAIN(VocabEditorWindowTest)
+#include "VocabEditorWindowTest.moc"

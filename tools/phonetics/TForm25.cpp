@@ -1,0 +1,214 @@
+#include "tools/phonetics/TForm25.h"
+
+#include "engine/ListFile.h"
+#include "tools/phonetics/PhoneticSigns.h"
+#include "tools/vocabeditor/TForm3.h"
+#include "ui/Assets.h"
+#include "ui/Navigation.h"
+#include "ui/Seams.h"
+#include "ui/Text.h"
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace tavrio;
+
+namespace {
+// Sign buttons are 49 x 49 pixels, 14 to a row, 1 pixel apart.
+constexpr int kSignSize = 49;
+constexpr int kSignsPerRow = 14;
+constexpr QPoint kSignsAt{50, 170};
+constexpr int kCaptionPixels = 40;
+constexpr int kSignRole = Qt::UserRole;
+
+QLabel* label(const QString& text, const QRect& geometry, QWidget* parent, const char* name = nullptr)
+{
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton* button(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+// The caption at 40 pixels, smaller where two wide glyphs would not fit the
+// 49-pixel button.
+QFont signFont(const QString& caption)
+{
+    int px = kCaptionPixels;
+    QFont f = phoneticFont(px);
+    while (px > 20 && QFontMetrics(f).horizontalAdvance(caption) > kSignSize - 6)
+        f = phoneticFont(--px);
+    return f;
+}
+} // namespace
+
+TForm25::TForm25(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TForm25"));
+    setWindowTitle(QStringLiteral("Lautschrift"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 250, 235));
+    setPalette(pal);
+    makeFixedBorderless(this, QSize(800, 600));
+
+    label(QStringLiteral("Original :"), QRect(50, 20, 110, 28), this, "Label4");
+    Original = new QLineEdit(QStringLiteral("Uebersetzung"), this);
+    Original->setObjectName(QStringLiteral("Original"));
+    Original->setGeometry(170, 20, 300, 28);
+    label(QStringLiteral("Übersetzung :"), QRect(50, 56, 110, 28), this, "Label1");
+    Uebersetzung = new QLineEdit(QStringLiteral("Uebersetzung"), this);
+    Uebersetzung->setObjectName(QStringLiteral("Uebersetzung"));
+    Uebersetzung->setGeometry(170, 56, 300, 28);
+    label(QStringLiteral("Lautschrift :"), QRect(50, 104, 110, 28), this, "Label2");
+    Lautschrift = new cPhoneticEdit(QStringLiteral("Lautschrift"), this, 28);
+    Lautschrift->setGeometry(170, 94, 300, 48);
+    Label3 = label(fromPhonetic("=hj"), QRect(490, 94, 90, 48), this, "Label3");
+    Label3->setFont(phoneticFont(28));
+
+    ListBox2 = new QListWidget(this);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setGeometry(600, 20, 150, 122);
+    ListBox2->setFont(phoneticFont(18));
+    ListBox2->setFocusPolicy(Qt::NoFocus);
+
+    const auto signs = phonetics::Signs();
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        const phonetics::cSign& s = signs[i];
+        const std::string bytes(s.bytes);
+        const QString caption = fromPhonetic(bytes);
+        const int col = int(i) % kSignsPerRow;
+        const int row = int(i) / kSignsPerRow;
+        auto* b = button(caption, s.button,
+                         QRect(kSignsAt.x() + col * (kSignSize + 1), kSignsAt.y() + row * (kSignSize + 1),
+                               kSignSize, kSignSize),
+                         this);
+        b->setFont(signFont(caption));
+        b->setStyleSheet(QStringLiteral("padding: 0px;"));
+        b->setToolTip(fromAnsi(s.hint));
+        b->setAccessibleName(fromAnsi(s.hint));
+        b->setProperty("signBytes", QByteArray::fromStdString(bytes));
+        connect(b, &QPushButton::clicked, this, &TForm25::AddSign);
+    }
+
+    Button95 = button(QStringLiteral("Letzter Weg"), "Button95", QRect(50, 490, 150, 34), this);
+    connect(Button95, &QPushButton::clicked, this, &TForm25::Button95Click);
+    Button2 = button(QStringLiteral("Abspielen"), "Button2", QRect(220, 490, 150, 34), this);
+    connect(Button2, &QPushButton::clicked, this, &TForm25::Button2Click);
+    Button1 = button(QStringLiteral("Schliessen"), "Button1", QRect(600, 540, 150, 34), this);
+    connect(Button1, &QPushButton::clicked, this, &TForm25::Button1Click);
+    for (const char* hidden : {"Button17", "Button40", "Button94"})
+        button(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
+}
+
+void TForm25::openFrom(QWidget* opener, PhoneticHandBack handBack)
+{
+    opener_ = opener;
+    handBack_ = std::move(handBack);
+    openWindow(opener, this);
+}
+
+void TForm25::setTexts(const QString& original, const QString& translation, const std::string& phonetic)
+{
+    Lautschrift->setBytes(phonetic);
+    Uebersetzung->setText(translation);
+    Original->setText(original);
+}
+
+const std::string& TForm25::transcription() const { return Lautschrift->bytes(); }
+
+void TForm25::AddSign()
+{
+    const QObject* sign = sender();
+    if (!sign)
+        return;
+    Lautschrift->setBytes(Lautschrift->bytes() + sign->property("signBytes").toByteArray().toStdString());
+}
+
+void TForm25::Button95Click()
+{
+    std::string t = Lautschrift->bytes();
+    if (t.empty())
+        return;
+    t.pop_back();
+    Lautschrift->setBytes(t);
+}
+
+void TForm25::Button2Click()
+{
+    ListBox2->clear();
+    const auto pieces = phonetics::SplitForPlayback(
+        Lautschrift->bytes(), [](std::string_view p) { return FileExists(phonetics::SoundName(p)); });
+    for (const std::string& p : pieces) {
+        auto* item = new QListWidgetItem(fromPhonetic(p), ListBox2);
+        item->setData(kSignRole, QByteArray::fromStdString(p));
+    }
+    // A new playback replaces one still running.
+    playing_ = true;
+    playNext(++generation_);
+}
+
+void TForm25::playNext(unsigned generation)
+{
+    if (generation != generation_)
+        return;
+    if (ListBox2->count() == 0) {
+        playing_ = false;
+        emit playbackFinished();
+        return;
+    }
+    QListWidgetItem* first = ListBox2->takeItem(0);
+    const std::string piece = first->data(kSignRole).toByteArray().toStdString();
+    delete first;
+    // The file as the file system names it: the bytes' Windows-1252 text.
+    const QString path = assetPath(QStringLiteral("Sound\\") + fromAnsi(piece) + QStringLiteral(".wav"));
+    seams().sound->playWav(path, [this, generation] { playNext(generation); });
+}
+
+void TForm25::Button1Click()
+{
+    close();
+    const std::string phonetic = Lautschrift->bytes();
+    if (windows().form3)
+        windows().form3->takeFromPhonetic(Original->text(), Uebersetzung->text(), phonetic);
+    if (handBack_) {
+        auto handBack = std::move(handBack_);
+        handBack_ = nullptr;
+        handBack(phonetic);
+    }
+}
+
+void TForm25::closeEvent(QCloseEvent* event)
+{
+    // Pieces still queued are not played once the window is gone.
+    ++generation_;
+    playing_ = false;
+    ListBox2->clear();
+    event->accept();
+    returnTo(nullptr, opener_);
+    opener_ = nullptr;
+}
+
+void TForm25::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,396 @@
+#include "tools/vocabeditor/TForm3.h"
+
+#include "engine/ListFile.h"
+#include "tools/phonetics/TForm25.h"
+#include "tools/vocabeditor/VocabularyFile.h"
+#include "ui/Assets.h"
+#include "ui/HelpWindow.h"
+#include "ui/Navigation.h"
+#include "ui/Seams.h"
+#include "ui/Text.h"
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace tavrio;
+
+namespace {
+constexpr int kBytesRole = Qt::UserRole;
+// A list item shows at most this many characters of a field (a binary file
+// can hold a "line" of megabytes); the item keeps all its bytes.
+constexpr std::size_t kShownBytes = 200;
+
+const QString kFilter = QStringLiteral("Vokabeln-dateien (*.vok)");
+const QString kSaveFilter = QStringLiteral("Vokabeln-Dateien (*.vok)");
+
+QString shown(const std::string& bytes, QString (*convert)(const std::string&))
+{
+    if (bytes.size() <= kShownBytes)
+        return convert(bytes);
+    return convert(bytes.substr(0, kShownBytes)) + QChar(0x2026);
+}
+
+QListWidgetItem* bytesItem(const std::string& bytes, QString (*convert)(const std::string&))
+{
+    auto* item = new QListWidgetItem(shown(bytes, convert));
+    item->setData(kBytesRole, QByteArray::fromStdString(bytes));
+    return item;
+}
+
+std::string itemBytes(const QListWidget* list, int row)
+{
+    const QListWidgetItem* item = list->item(row);
+    return item ? item->data(kBytesRole).toByteArray().toStdString() : std::string();
+}
+
+QListWidget* listBox(const char* name, QWidget* parent)
+{
+    auto* l = new QListWidget(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QLineEdit* edit(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* e = new QLineEdit(text, parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(geometry);
+    return e;
+}
+
+QPushButton* button(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QLabel* label(const QString& text, QPoint at, QWidget* parent, const char* name = nullptr, int pixelSize = 0)
+{
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    QFont f = l->font();
+    f.setBold(true);
+    if (pixelSize > 0)
+        f.setPixelSize(pixelSize);
+    l->setFont(f);
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+// A path as engine bytes; false when it holds characters that Windows-1252
+// cannot write (the name would change on the way to the disk).
+bool engineName(const QString& path, std::string& bytes)
+{
+    bytes = toAnsi(path);
+    return fromAnsi(bytes) == path;
+}
+
+// Initial items of the three lists before a file is loaded.
+const char* const kInitialItems[] = {"Laden sie eine Datei oder", "\xe4ndern sie diese Daten !"};
+} // namespace
+
+TForm3::TForm3(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Vokabeln editieren"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    makeFixedBorderless(this, QSize(800, 600));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 1, 1);
+
+    label(QStringLiteral("Vokabeln editieren"), QPoint(20, 12), this, "Label1", 28);
+    label(QStringLiteral("Datei :"), QPoint(20, 62), this, "Label2");
+    Dateiname = edit(QStringLiteral("vokabeln.vok"), "Dateiname", QRect(80, 58, 400, 26), this);
+    Dateiname->setReadOnly(true);
+
+    Vokabellisteorginal = listBox("Vokabellisteorginal", this);
+    Vokabellisteorginal->setGeometry(20, 100, 340, 416);
+    Vokabellisteorginal->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Vokabellisteuebersetzung = listBox("Vokabellisteuebersetzung", this);
+    Vokabellisteuebersetzung->hide();
+    Vokabellistelautschrift = listBox("Vokabellistelautschrift", this);
+    Vokabellistelautschrift->hide();
+    for (const char* text : kInitialItems)
+        appendEntry({text, text, text, false});
+
+    label(QStringLiteral("Aktuell selektiertes"), QPoint(380, 100), this, "Label8");
+    selectedorginal = edit(QStringLiteral("selektiertes Original"), "selectedorginal", QRect(490, 124, 290, 26), this);
+    selecteduebersetzung =
+        edit(QStringLiteral("selektierte Uebersetzung"), "selecteduebersetzung", QRect(490, 154, 290, 26), this);
+    selectedLautschrift = new cPhoneticEdit(QStringLiteral("selectedLautschrift"), this, 16);
+    selectedLautschrift->setGeometry(490, 184, 290, 30);
+    selectedLautschrift->setBytes("selektierte Uebersetzung");
+    for (QLineEdit* e : {selectedorginal, selecteduebersetzung})
+        e->setReadOnly(true);
+
+    label(QStringLiteral("Aktuell editiertes"), QPoint(380, 228), this, "Label9");
+    label(QStringLiteral("Original :"), QPoint(380, 256), this);
+    Orginal = edit(QStringLiteral("editiertes Original"), "Orginal", QRect(490, 252, 290, 26), this);
+    label(QStringLiteral("Übersetzung :"), QPoint(380, 286), this);
+    Uebersetzung = edit(QStringLiteral("editierte Uebersetzung"), "Uebersetzung", QRect(490, 282, 290, 26), this);
+    label(QStringLiteral("Lautschrift :"), QPoint(380, 318), this);
+    Lautschrift = new cPhoneticEdit(QStringLiteral("Lautschrift"), this, 16);
+    Lautschrift->setGeometry(490, 312, 290, 30);
+
+    auto* b5 = button(QStringLiteral("Selektiertes editieren"), "Button5", QRect(380, 356, 196, 32), this);
+    connect(b5, &QPushButton::clicked, this, &TForm3::Button5Click);
+    auto* b4 = button(QStringLiteral("Editiertes enfügen"), "Button4", QRect(584, 356, 196, 32), this);
+    connect(b4, &QPushButton::clicked, this, &TForm3::Button4Click);
+    auto* b9 = button(QStringLiteral("Lautschrift editieren"), "Button9", QRect(380, 394, 196, 32), this);
+    connect(b9, &QPushButton::clicked, this, &TForm3::Button9Click);
+    auto* b6 = button(QStringLiteral("Neue Vokabel erstellen"), "Button6", QRect(584, 394, 196, 32), this);
+    connect(b6, &QPushButton::clicked, this, &TForm3::Button6Click);
+    auto* b7 = button(QStringLiteral("Selektierte Vokabel löschen"), "Button7", QRect(380, 432, 400, 32), this);
+    connect(b7, &QPushButton::clicked, this, &TForm3::Button7Click);
+    auto* b3 = button(QStringLiteral("Datei Öffnen"), "Button3", QRect(20, 528, 166, 32), this);
+    connect(b3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    auto* b2 = button(QStringLiteral("Datei Speichern"), "Button2", QRect(194, 528, 166, 32), this);
+    connect(b2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    auto* b8 = button(QStringLiteral("Hilfe"), "Button8", QRect(380, 556, 100, 32), this);
+    connect(b8, &QPushButton::clicked, this, &TForm3::Button8Click);
+    auto* b1 = button(QStringLiteral("Zurück"), "Button1", QRect(680, 556, 100, 32), this);
+    connect(b1, &QPushButton::clicked, this, &TForm3::Button1Click);
+
+    // The selected fields follow every change of the current entry or of its
+    // texts (no polling timer).
+    connect(Vokabellisteorginal, &QListWidget::currentRowChanged, this, &TForm3::VokabellisteorginalClick);
+    connect(Vokabellisteorginal, &QListWidget::itemSelectionChanged, this, &TForm3::VokabellisteorginalClick);
+
+    setTabOrder(Vokabellisteorginal, Orginal);
+    setTabOrder(Orginal, Uebersetzung);
+    setTabOrder(Uebersetzung, b5);
+}
+
+void TForm3::openFrom(QWidget* opener)
+{
+    opener_ = opener;
+    openWindow(opener, this);
+}
+
+void TForm3::setFileName(const QString& path) { Dateiname->setText(path); }
+
+void TForm3::takeFromPhonetic(const QString& original, const QString& translation, const std::string& phonetic)
+{
+    Lautschrift->setBytes(phonetic);
+    Uebersetzung->setText(translation);
+    Orginal->setText(original);
+}
+
+int TForm3::entryCount() const { return Vokabellisteorginal->count(); }
+
+TForm3::Entry TForm3::entry(int row) const
+{
+    const QListWidgetItem* item = Vokabellisteorginal->item(row);
+    return {itemBytes(Vokabellisteorginal, row), itemBytes(Vokabellisteuebersetzung, row),
+            itemBytes(Vokabellistelautschrift, row), item && item->checkState() == Qt::Checked};
+}
+
+void TForm3::appendEntry(const Entry& e)
+{
+    QListWidgetItem* original = bytesItem(e.original, fromAnsi);
+    original->setFlags(original->flags() | Qt::ItemIsUserCheckable);
+    original->setCheckState(e.checked ? Qt::Checked : Qt::Unchecked);
+    Vokabellisteorginal->addItem(original);
+    Vokabellisteuebersetzung->addItem(bytesItem(e.translation, fromAnsi));
+    Vokabellistelautschrift->addItem(bytesItem(e.phonetic, fromPhonetic));
+}
+
+void TForm3::setEntry(int row, const Entry& e)
+{
+    const auto set = [row](QListWidget* list, const std::string& bytes, QString (*convert)(const std::string&)) {
+        QListWidgetItem* item = list->item(row);
+        item->setText(shown(bytes, convert));
+        item->setData(kBytesRole, QByteArray::fromStdString(bytes));
+    };
+    set(Vokabellisteorginal, e.original, fromAnsi);
+    set(Vokabellisteuebersetzung, e.translation, fromAnsi);
+    set(Vokabellistelautschrift, e.phonetic, fromPhonetic);
+}
+
+void TForm3::removeEntry(int row)
+{
+    for (QListWidget* list : {Vokabellisteuebersetzung, Vokabellistelautschrift, Vokabellisteorginal})
+        delete list->takeItem(row);
+}
+
+void TForm3::clearEntries()
+{
+    for (QListWidget* list : {Vokabellisteuebersetzung, Vokabellistelautschrift, Vokabellisteorginal})
+        list->clear();
+}
+
+int TForm3::selectedRow() const
+{
+    const QListWidgetItem* current = Vokabellisteorginal->currentItem();
+    return current && current->isSelected() ? Vokabellisteorginal->row(current) : -1;
+}
+
+void TForm3::VokabellisteorginalClick()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const Entry e = entry(row);
+    selectedorginal->setText(fromAnsi(e.original));
+    selecteduebersetzung->setText(fromAnsi(e.translation));
+    selectedLautschrift->setBytes(e.phonetic);
+}
+
+QString TForm3::dialogStart() const
+{
+    const QString name = Dateiname->text();
+    if (QFileInfo(name).isAbsolute() || folder_.isEmpty())
+        return name;
+    return QDir(folder_).filePath(name);
+}
+
+void TForm3::Button3Click()
+{
+    const QString path =
+        seams().files->openFileName(QStringLiteral("Vokabeldatei laden"), dialogStart(), kFilter);
+    std::string name;
+    if (path.isEmpty() || !engineName(path, name) || !FileExists(name)) {
+        showMessage(QStringLiteral("NICHT geladen !"));
+        return;
+    }
+    std::string bytes;
+    const vocabeditor::cLoadResult loaded = vocabeditor::LoadVocabularyFile(name, bytes);
+    if (loaded != vocabeditor::cLoadResult::Read) {
+        showMessage(loaded == vocabeditor::cLoadResult::TooLarge
+                        ? QStringLiteral("Die Datei ist zu groß für eine Vokabelliste.\r\nNICHT geladen !")
+                        : QStringLiteral("NICHT geladen !"));
+        return;
+    }
+    folder_ = QFileInfo(path).absolutePath();
+    Dateiname->setText(path);
+    clearEntries();
+    Vokabellisteorginal->setUpdatesEnabled(false);
+    for (const vocabeditor::cVocable& v : vocabeditor::ParseVocabulary(bytes))
+        appendEntry({v.original, v.translation, v.phonetic, v.checked});
+    Vokabellisteorginal->setUpdatesEnabled(true);
+    showMessage(QStringLiteral("Geladen !"));
+}
+
+void TForm3::Button2Click()
+{
+    QString path =
+        seams().files->saveFileName(QStringLiteral("Vokabeldatei speichern"), dialogStart(), kSaveFilter);
+    if (path.isEmpty()) {
+        showMessage(QStringLiteral("NICHT gespeichert !"));
+        return;
+    }
+    folder_ = QFileInfo(path).absolutePath();
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        path += QStringLiteral(".vok");
+    Dateiname->setText(path);
+    std::string name;
+    if (!engineName(path, name)) {
+        showMessage(QStringLiteral("Der Dateiname enthält Zeichen, die nicht gespeichert werden können.\r\n"
+                                   "NICHT gespeichert !"));
+        return;
+    }
+    std::vector<vocabeditor::cVocable> list;
+    for (int row = 0; row < entryCount(); ++row) {
+        const Entry e = entry(row);
+        list.push_back({e.original, e.translation, e.phonetic, e.checked});
+    }
+    if (!WriteFileAtomic(name, vocabeditor::FormatVocabulary(list))) {
+        showMessage(QStringLiteral("Die Datei konnte nicht geschrieben werden; die alte Datei ist unverändert.\r\n"
+                                   "NICHT gespeichert !"));
+        return;
+    }
+    showMessage(QStringLiteral("Gespeichert !"));
+}
+
+void TForm3::Button5Click()
+{
+    Uebersetzung->setText(selecteduebersetzung->text());
+    Lautschrift->setBytes(selectedLautschrift->bytes());
+    Orginal->setText(selectedorginal->text());
+}
+
+void TForm3::Button4Click()
+{
+    const Entry e{toAnsi(Orginal->text()), toAnsi(Uebersetzung->text()), Lautschrift->bytes(), false};
+    const int row = selectedRow();
+    if (row >= 0) {
+        setEntry(row, e);
+    } else {
+        appendEntry(e);
+    }
+    selectedorginal->setText(fromAnsi(e.original));
+    selecteduebersetzung->setText(fromAnsi(e.translation));
+    selectedLautschrift->setBytes(e.phonetic);
+}
+
+void TForm3::Button6Click() { appendEntry({"Neu Orginal", "Neu Uebersetzung", "", false}); }
+
+void TForm3::Button7Click()
+{
+    std::vector<int> rows;
+    for (int row = 0; row < entryCount(); ++row)
+        if (Vokabellisteorginal->item(row)->isSelected())
+            rows.push_back(row);
+    // At least one entry stays, also when every entry is selected.
+    if (entryCount() < 2 || int(rows.size()) >= entryCount()) {
+        showMessage(QStringLiteral("Es muss mindestens eine Vokabel vorhanden sein !"));
+        return;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        removeEntry(*it);
+}
+
+void TForm3::Button9Click()
+{
+    TForm25* phonetic = windows().form25;
+    if (!phonetic)
+        return;
+    phonetic->openFrom(this);
+    phonetic->setTexts(Orginal->text(), Uebersetzung->text(), Lautschrift->bytes());
+}
+
+void TForm3::Button8Click() { showHelp(QStringLiteral("Hilfe\\VokabelEditor.bmp")); }
+
+void TForm3::Button1Click() { close(); }
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    Image1->setPixmap(loadPicture(QStringLiteral("BG\\VokabelEditor.bmp")));
+    Image1->adjustSize();
+    Image1->lower();
+    QWidget::showEvent(event);
+}
+
+void TForm3::closeEvent(QCloseEvent* event)
+{
+    Image1->clear();
+    Image1->resize(1, 1);
+    event->accept();
+    returnTo(nullptr, opener_);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,82 @@
+#pragma once
+// TForm3, "Vokabeln editieren": edits one vocabulary list in the three-line
+// layout (original, translation, mark digit + transcription) outside the
+// start screen. The entries live in three parallel lists: the check list of
+// originals (the check is the mark) and two hidden lists of translations and
+// transcriptions. Every item keeps its Windows-1252 bytes, so a list that is
+// loaded and saved unchanged is written back byte for byte.
+#include "ui/Phonetic.h"
+
+#include <QString>
+#include <QWidget>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class TForm3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+
+    // Disables `opener` (the options window) and shows this window; closing
+    // brings the opener back.
+    void openFrom(QWidget* opener);
+    // The options window's file choice.
+    void setFileName(const QString& path);
+    // The phonetic entry's hand-back on "Schliessen".
+    void takeFromPhonetic(const QString& original, const QString& translation, const std::string& phonetic);
+
+    struct Entry {
+        std::string original;
+        std::string translation;
+        std::string phonetic;
+        bool checked = false;
+    };
+    int entryCount() const;
+    Entry entry(int row) const;
+
+public slots:
+    void Button3Click(); // "Datei Öffnen"
+    void Button2Click(); // "Datei Speichern"
+    void Button5Click(); // "Selektiertes editieren"
+    void Button4Click(); // "Editiertes enfügen"
+    void Button6Click(); // "Neue Vokabel erstellen"
+    void Button7Click(); // "Selektierte Vokabel löschen"
+    void Button9Click(); // "Lautschrift editieren"
+    void Button8Click(); // "Hilfe"
+    void Button1Click(); // "Zurück"
+    // The selected entry's texts into the "Aktuell selektiertes" fields.
+    void VokabellisteorginalClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int selectedRow() const;
+    void appendEntry(const Entry& e);
+    void setEntry(int row, const Entry& e);
+    void removeEntry(int row);
+    void clearEntries();
+    // Where a dialog starts: the path in Dateiname, in the folder last used.
+    QString dialogStart() const;
+
+    QLabel* Image1;
+    QLineEdit* Dateiname;
+    QListWidget* Vokabellisteorginal;
+    QListWidget* Vokabellisteuebersetzung;
+    QListWidget* Vokabellistelautschrift;
+    QLineEdit* selectedorginal;
+    QLineEdit* selecteduebersetzung;
+    tavrio::cPhoneticEdit* selectedLautschrift;
+    QLineEdit* Orginal;
+    QLineEdit* Uebersetzung;
+    tavrio::cPhoneticEdit* Lautschrift;
+
+    QWidget* opener_ = nullptr;
+    QString folder_;
+};
