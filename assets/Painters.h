@@ -12,5 +12,7 @@ bool paintShell(const QString& dir);      // entrance, start screen, house, room
 bool paintExercises(const QString& dir);  // exercise backgrounds, help and game pictures
 bool paintExchange(const QString& dir);   // exchange page background
 bool paintOptions(const QString& dir);    // options window background and help
+bool voicePhoneticSigns(const QString& dir); // Sound\<bytes>.wav for every phonetic sign (espeak-ng)
+bool paintVocabularyEditor(const QString& dir); // vocabulary editor background and help
 
 } // namespace tavrio::assets

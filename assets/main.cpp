@@ -17,5 +17,7 @@ int main(int argc, char** argv)
     ok = tavrio::assets::paintExercises(dir) && ok;
     ok = tavrio::assets::paintExchange(dir) && ok;
     ok = tavrio::assets::paintOptions(dir) && ok;
+    ok = tavrio::assets::voicePhoneticSigns(dir) && ok;
+    ok = tavrio::assets::paintVocabularyEditor(dir) && ok;
     return ok ? 0 : 1;
 }

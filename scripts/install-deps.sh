@@ -10,6 +10,7 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev libmicrohttpd-dev libpq-dev wrk
   postgresql postgresql-contrib nginx-light
   qt6-translations-l10n fonts-dejavu-core xvfb xauth x11-utils
+  espeak-ng
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,10 @@ namespace {
 using namespace std::string_view_literals;
 
 // Caption bytes in octal where they are above 127; hints in Windows-1252.
+// Voicing: German signs by the German voice, English ones by the British,
+// nasal vowels by the French. The German voice hardens a consonant at the
+// end of a word, so voiced consonants are spoken by the British one, the
+// plosives among them with a short schwa (alone they would be silent).
 constexpr std::array<cSign, 84> kSigns{{
     {"Button10", "a"sv, "d: Hand", "de", "a"},
     {"Button53", "a\311"sv, "e: arm, harm d: Bahn", "de", "A:"},
@@ -23,11 +27,11 @@ constexpr std::array<cSign, 84> kSigns{{
     {"Button58", "a\222i"sv, "d: weit", "de", "aI"},
     {"Button59", "a\222u"sv, "d: Haut", "de", "aU"},
     {"Button87", "a\254"sv, "e: now", "en-gb", "aU"},
-    {"Button4", "b"sv, "e: bad, body d: Ball", "de", "b"},
+    {"Button4", "b"sv, "e: bad, body d: Ball", "en-gb", "b@"},
     {"Button29", "\215"sv, "e: human d: ich", "de", "C"},
-    {"Button30", "d"sv, "e: do, hard d: dann", "de", "d"},
-    {"Button42", "d\275"sv, "e: jam, jungle", "en-gb", "dZ"},
-    {"Button60", "d\222\275"sv, "Gin", "en-gb", "dZ"},
+    {"Button30", "d"sv, "e: do, hard d: dann", "en-gb", "d@"},
+    {"Button42", "d\275"sv, "e: jam, jungle", "en-gb", "dZ@"},
+    {"Button60", "d\222\275"sv, "Gin", "en-gb", "dZ@"},
     {"Button8", "e"sv, "e: red, bet, bed d: Metall", "de", "e"},
     {"Button88", "e\224"sv, "e: fate", "en-gb", "eI"},
     {"Button61", "e\311"sv, "d: Beet", "de", "e:"},
@@ -36,14 +40,14 @@ constexpr std::array<cSign, 84> kSigns{{
     {"Button64", "\253~\311"sv, "d: Cousin", "fr", "E~:"},
     {"Button46", "\236"sv, "e: afresh d: Nase", "de", "@"},
     {"Button31", "f"sv, "e: friend, golf d: Fa\337", "de", "f"},
-    {"Button32", "g"sv, "e: great. bag d: Gast", "de", "g"},
+    {"Button32", "g"sv, "e: great. bag d: Gast", "en-gb", "g@"},
     {"Button33", "h"sv, "e: head, hate d: haben", "de", "h"},
     {"Button6", "i"sv, "e: if, gift d: Rivale", "de", "i"},
     {"Button7", "\224"sv, "e: hit d: birke", "de", "I"},
     {"Button47", "i\311"sv, "e: he, see d: viel", "de", "i:"},
     {"Button66", "i\273"sv, "d: Aktion", "de", "j"},
     {"Button3", "\311"sv, "L\344ngenzeichen z.B. Chrom (danach) kro:m", "", ""},
-    {"Button84", "\326"sv, "Stop z.B. Koordination Ko?...", "de", "?"},
+    {"Button84", "\326"sv, "Stop z.B. Koordination Ko?...", "", ""},
     {"Button48", "i\236"sv, "near, hear", "en-gb", "i@"},
     {"Button11", "ai"sv, "knife, wife", "en-gb", "aI"},
     {"Button44", "au"sv, "house", "en-gb", "aU"},
@@ -66,7 +70,7 @@ constexpr std::array<cSign, 84> kSigns{{
     {"Button68", "o\273"sv, "d: Foyer", "de", "o"},
     {"Button69", "o~"sv, "d: Konkurs", "fr", "O~"},
     {"Button70", "o~\311"sv, "d: Ballon", "fr", "O~:"},
-    {"Button71", "\257"sv, "d: \326konom", "de", "Y"},
+    {"Button71", "\257"sv, "d: \326konom", "de", "Y:"},
     {"Button72", "\257\311"sv, "d: \326l", "de", "Y:"},
     {"Button73", "\317"sv, "d: g\366ttlich", "de", "W"},
     {"Button74", "\277\222y"sv, "d: heute", "de", "OY"},
@@ -83,14 +87,14 @@ constexpr std::array<cSign, 84> kSigns{{
     {"Button77", "u\273"sv, "d: aktuell", "de", "u"},
     {"Button14", "\254"sv, "e: book d: Pult", "de", "U"},
     {"Button16", "\303"sv, "e: but, nut, dug", "en-gb", "V"},
-    {"Button41", "v"sv, "e: very, lively d: was", "de", "v"},
+    {"Button41", "v"sv, "e: very, lively d: was", "en-gb", "v"},
     {"Button19", "w"sv, "e: we, what, win", "en-gb", "w"},
     {"Button78", "x"sv, "d: Bach", "de", "x"},
     {"Button79", "y"sv, "d: Physik", "de", "y"},
     {"Button80", "y\311"sv, "d: R\374be", "de", "y:"},
     {"Button81", "y\340"sv, "d: Nuance", "de", "y"},
     {"Button82", "\347"sv, "d: F\374lle", "de", "y"},
-    {"Button28", "z"sv, "e: these, crazy d: Nase", "de", "z"},
+    {"Button28", "z"sv, "e: these, crazy d: Nase", "en-gb", "z"},
     {"Button24", "\275"sv, "e: pleasure d: Regime", "en-gb", "Z"},
 }};
 } // namespace

@@ -16,7 +16,8 @@ struct cSign {
     const char* hint;     // example words ("e:" English, "d:" German), Windows-1252
     // How the sample sound "Sound\<bytes>.wav" is voiced: an espeak-ng voice
     // and the sign in its phoneme mnemonics; an empty voice is a short pause
-    // (stress and length marks have no sound of their own).
+    // (stress and length marks and the glottal stop have no sound of their
+    // own).
     const char* voice;
     const char* phonemes;
 };

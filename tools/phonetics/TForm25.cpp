@@ -3,13 +3,13 @@
 #include "engine/ListFile.h"
 #include "tools/phonetics/PhoneticSigns.h"
 #include "tools/vocabeditor/TForm3.h"
-#include "ui/Assets.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -175,8 +175,8 @@ void TForm25::playNext(unsigned generation)
     QListWidgetItem* first = ListBox2->takeItem(0);
     const std::string piece = first->data(kSignRole).toByteArray().toStdString();
     delete first;
-    // The file as the file system names it: the bytes' Windows-1252 text.
-    const QString path = assetPath(QStringLiteral("Sound\\") + fromAnsi(piece) + QStringLiteral(".wav"));
+    const QString path =
+        QDir::current().absoluteFilePath(QString::fromStdU16String(DiskPath(phonetics::SoundName(piece)).u16string()));
     seams().sound->playWav(path, [this, generation] { playNext(generation); });
 }
 

@@ -4,6 +4,7 @@
 #include "tools/phonetics/TForm25.h"
 #include "tools/vocabeditor/VocabularyFile.h"
 #include "ui/Assets.h"
+#include "ui/FileNames.h"
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
@@ -86,14 +87,6 @@ QLabel* label(const QString& text, QPoint at, QWidget* parent, const char* name 
     l->move(at);
     l->adjustSize();
     return l;
-}
-
-// A path as engine bytes; false when it holds characters that Windows-1252
-// cannot write (the name would change on the way to the disk).
-bool engineName(const QString& path, std::string& bytes)
-{
-    bytes = toAnsi(path);
-    return fromAnsi(bytes) == path;
 }
 
 // Initial items of the three lists before a file is loaded.
@@ -265,15 +258,17 @@ void TForm3::Button3Click()
 {
     const QString path =
         seams().files->openFileName(QStringLiteral("Vokabeldatei laden"), dialogStart(), kFilter);
-    std::string name;
-    if (path.isEmpty() || !engineName(path, name) || !FileExists(name)) {
+    if (path.isEmpty()) {
         showMessage(QStringLiteral("NICHT geladen !"));
         return;
     }
+    const std::optional<std::string> name = engineFileName(path);
+    if (!name)
+        return;
     std::string bytes;
-    const vocabeditor::cLoadResult loaded = vocabeditor::LoadVocabularyFile(name, bytes);
-    if (loaded != vocabeditor::cLoadResult::Read) {
-        showMessage(loaded == vocabeditor::cLoadResult::TooLarge
+    const cReadResult read = ReadFileLimited(*name, bytes, vocabeditor::kMaxFileBytes);
+    if (read != cReadResult::Ok) {
+        showMessage(read == cReadResult::TooLarge
                         ? QStringLiteral("Die Datei ist zu groß für eine Vokabelliste.\r\nNICHT geladen !")
                         : QStringLiteral("NICHT geladen !"));
         return;
@@ -297,21 +292,19 @@ void TForm3::Button2Click()
         return;
     }
     folder_ = QFileInfo(path).absolutePath();
+    // Only the file's own name counts: a dot in a folder name is no extension.
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
         path += QStringLiteral(".vok");
     Dateiname->setText(path);
-    std::string name;
-    if (!engineName(path, name)) {
-        showMessage(QStringLiteral("Der Dateiname enthält Zeichen, die nicht gespeichert werden können.\r\n"
-                                   "NICHT gespeichert !"));
+    const std::optional<std::string> name = engineFileName(path);
+    if (!name)
         return;
-    }
     std::vector<vocabeditor::cVocable> list;
     for (int row = 0; row < entryCount(); ++row) {
         const Entry e = entry(row);
         list.push_back({e.original, e.translation, e.phonetic, e.checked});
     }
-    if (!WriteFileAtomic(name, vocabeditor::FormatVocabulary(list))) {
+    if (!WriteFileAtomic(*name, vocabeditor::FormatVocabulary(list))) {
         showMessage(QStringLiteral("Die Datei konnte nicht geschrieben werden; die alte Datei ist unverändert.\r\n"
                                    "NICHT gespeichert !"));
         return;

@@ -26,15 +26,4 @@ std::string FormatVocabulary(const std::vector<cVocable>& list)
     return FormatList3(entries);
 }
 
-cLoadResult LoadVocabularyFile(const std::string& name, std::string& bytes)
-{
-    std::string read;
-    if (!ReadFileBytes(name, read))
-        return cLoadResult::Unreadable;
-    if (read.size() > kMaxFileBytes)
-        return cLoadResult::TooLarge;
-    bytes = std::move(read);
-    return cLoadResult::Read;
-}
-
 } // namespace tavrio::vocabeditor

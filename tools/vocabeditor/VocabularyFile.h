@@ -25,11 +25,8 @@ std::vector<cVocable> ParseVocabulary(std::string_view bytes);
 // CR LF after every line; "1" or "0" directly before the transcription.
 std::string FormatVocabulary(const std::vector<cVocable>& list);
 
-// Far above any real list (a list of 10,000 long entries is below 2 MB);
-// a larger file is refused rather than shown in part.
+// Far above any real list (10,000 long entries stay below 2 MB); a larger
+// file is refused rather than shown in part.
 constexpr std::size_t kMaxFileBytes = 16u << 20;
-enum class cLoadResult { Read, Unreadable, TooLarge };
-// Reads the file `name` (engine bytes) whole.
-cLoadResult LoadVocabularyFile(const std::string& name, std::string& bytes);
 
 } // namespace tavrio::vocabeditor
