@@ -6,6 +6,7 @@
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
@@ -26,23 +27,6 @@ constexpr int kSignsPerRow = 14;
 constexpr QPoint kSignsAt{50, 170};
 constexpr int kCaptionPixels = 40;
 constexpr int kSignRole = Qt::UserRole;
-
-QLabel* label(const QString& text, const QRect& geometry, QWidget* parent, const char* name = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
-QPushButton* button(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
 
 // The caption at 40 pixels, smaller where two wide glyphs would not fit the
 // 49-pixel button.
@@ -67,18 +51,16 @@ TForm25::TForm25(QWidget* parent)
     setPalette(pal);
     makeFixedBorderless(this, QSize(800, 600));
 
-    label(QStringLiteral("Original :"), QRect(50, 20, 110, 28), this, "Label4");
-    Original = new QLineEdit(QStringLiteral("Uebersetzung"), this);
-    Original->setObjectName(QStringLiteral("Original"));
-    Original->setGeometry(170, 20, 300, 28);
-    label(QStringLiteral("Übersetzung :"), QRect(50, 56, 110, 28), this, "Label1");
-    Uebersetzung = new QLineEdit(QStringLiteral("Uebersetzung"), this);
-    Uebersetzung->setObjectName(QStringLiteral("Uebersetzung"));
-    Uebersetzung->setGeometry(170, 56, 300, 28);
-    label(QStringLiteral("Lautschrift :"), QRect(50, 104, 110, 28), this, "Label2");
+    namedLabel(QStringLiteral("Original :"), "Label4", QPoint(50, 25), this);
+    Original = namedEdit(QStringLiteral("Uebersetzung"), "Original", QRect(170, 20, 300, 28), this);
+    namedLabel(QStringLiteral("Übersetzung :"), "Label1", QPoint(50, 61), this);
+    Uebersetzung = namedEdit(QStringLiteral("Uebersetzung"), "Uebersetzung", QRect(170, 56, 300, 28), this);
+    namedLabel(QStringLiteral("Lautschrift :"), "Label2", QPoint(50, 109), this);
     Lautschrift = new cPhoneticEdit(QStringLiteral("Lautschrift"), this, 28);
     Lautschrift->setGeometry(170, 94, 300, 48);
-    Label3 = label(fromPhonetic("=hj"), QRect(490, 94, 90, 48), this, "Label3");
+    Label3 = new QLabel(fromPhonetic("=hj"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(490, 94, 90, 48);
     Label3->setFont(phoneticFont(28));
 
     ListBox2 = new QListWidget(this);
@@ -94,7 +76,7 @@ TForm25::TForm25(QWidget* parent)
         const QString caption = fromPhonetic(bytes);
         const int col = int(i) % kSignsPerRow;
         const int row = int(i) / kSignsPerRow;
-        auto* b = button(caption, s.button,
+        auto* b = namedButton(caption, s.button,
                          QRect(kSignsAt.x() + col * (kSignSize + 1), kSignsAt.y() + row * (kSignSize + 1),
                                kSignSize, kSignSize),
                          this);
@@ -106,14 +88,14 @@ TForm25::TForm25(QWidget* parent)
         connect(b, &QPushButton::clicked, this, &TForm25::AddSign);
     }
 
-    Button95 = button(QStringLiteral("Letzter Weg"), "Button95", QRect(50, 490, 150, 34), this);
+    Button95 = namedButton(QStringLiteral("Letzter Weg"), "Button95", QRect(50, 490, 150, 34), this);
     connect(Button95, &QPushButton::clicked, this, &TForm25::Button95Click);
-    Button2 = button(QStringLiteral("Abspielen"), "Button2", QRect(220, 490, 150, 34), this);
+    Button2 = namedButton(QStringLiteral("Abspielen"), "Button2", QRect(220, 490, 150, 34), this);
     connect(Button2, &QPushButton::clicked, this, &TForm25::Button2Click);
-    Button1 = button(QStringLiteral("Schliessen"), "Button1", QRect(600, 540, 150, 34), this);
+    Button1 = namedButton(QStringLiteral("Schliessen"), "Button1", QRect(600, 540, 150, 34), this);
     connect(Button1, &QPushButton::clicked, this, &TForm25::Button1Click);
     for (const char* hidden : {"Button17", "Button40", "Button94"})
-        button(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
+        namedButton(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
 }
 
 void TForm25::openFrom(QWidget* opener, PhoneticHandBack handBack)

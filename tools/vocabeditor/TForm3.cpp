@@ -9,6 +9,7 @@
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
@@ -58,37 +59,6 @@ QListWidget* listBox(const char* name, QWidget* parent)
     return l;
 }
 
-QLineEdit* edit(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* e = new QLineEdit(text, parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(geometry);
-    return e;
-}
-
-QPushButton* button(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
-QLabel* label(const QString& text, QPoint at, QWidget* parent, const char* name = nullptr, int pixelSize = 0)
-{
-    auto* l = new QLabel(text, parent);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    QFont f = l->font();
-    f.setBold(true);
-    if (pixelSize > 0)
-        f.setPixelSize(pixelSize);
-    l->setFont(f);
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
-
 // Initial items of the three lists before a file is loaded.
 const char* const kInitialItems[] = {"Laden sie eine Datei oder", "\xe4ndern sie diese Daten !"};
 } // namespace
@@ -108,9 +78,9 @@ TForm3::TForm3(QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 1, 1);
 
-    label(QStringLiteral("Vokabeln editieren"), QPoint(20, 12), this, "Label1", 28);
-    label(QStringLiteral("Datei :"), QPoint(20, 62), this, "Label2");
-    Dateiname = edit(QStringLiteral("vokabeln.vok"), "Dateiname", QRect(80, 58, 400, 26), this);
+    namedLabel(QStringLiteral("Vokabeln editieren"), "Label1", QPoint(20, 12), this, 28);
+    namedLabel(QStringLiteral("Datei :"), "Label2", QPoint(20, 62), this);
+    Dateiname = namedEdit(QStringLiteral("vokabeln.vok"), "Dateiname", QRect(80, 58, 400, 26), this);
     Dateiname->setReadOnly(true);
 
     Vokabellisteorginal = listBox("Vokabellisteorginal", this);
@@ -123,42 +93,42 @@ TForm3::TForm3(QWidget* parent)
     for (const char* text : kInitialItems)
         appendEntry({text, text, text, false});
 
-    label(QStringLiteral("Aktuell selektiertes"), QPoint(380, 100), this, "Label8");
-    selectedorginal = edit(QStringLiteral("selektiertes Original"), "selectedorginal", QRect(490, 124, 290, 26), this);
+    namedLabel(QStringLiteral("Aktuell selektiertes"), "Label8", QPoint(380, 100), this);
+    selectedorginal = namedEdit(QStringLiteral("selektiertes Original"), "selectedorginal", QRect(490, 124, 290, 26), this);
     selecteduebersetzung =
-        edit(QStringLiteral("selektierte Uebersetzung"), "selecteduebersetzung", QRect(490, 154, 290, 26), this);
+        namedEdit(QStringLiteral("selektierte Uebersetzung"), "selecteduebersetzung", QRect(490, 154, 290, 26), this);
     selectedLautschrift = new cPhoneticEdit(QStringLiteral("selectedLautschrift"), this, 16);
     selectedLautschrift->setGeometry(490, 184, 290, 30);
     selectedLautschrift->setBytes("selektierte Uebersetzung");
     for (QLineEdit* e : {selectedorginal, selecteduebersetzung})
         e->setReadOnly(true);
 
-    label(QStringLiteral("Aktuell editiertes"), QPoint(380, 228), this, "Label9");
-    label(QStringLiteral("Original :"), QPoint(380, 256), this);
-    Orginal = edit(QStringLiteral("editiertes Original"), "Orginal", QRect(490, 252, 290, 26), this);
-    label(QStringLiteral("Übersetzung :"), QPoint(380, 286), this);
-    Uebersetzung = edit(QStringLiteral("editierte Uebersetzung"), "Uebersetzung", QRect(490, 282, 290, 26), this);
-    label(QStringLiteral("Lautschrift :"), QPoint(380, 318), this);
+    namedLabel(QStringLiteral("Aktuell editiertes"), "Label9", QPoint(380, 228), this);
+    namedLabel(QStringLiteral("Original :"), nullptr, QPoint(380, 256), this);
+    Orginal = namedEdit(QStringLiteral("editiertes Original"), "Orginal", QRect(490, 252, 290, 26), this);
+    namedLabel(QStringLiteral("Übersetzung :"), nullptr, QPoint(380, 286), this);
+    Uebersetzung = namedEdit(QStringLiteral("editierte Uebersetzung"), "Uebersetzung", QRect(490, 282, 290, 26), this);
+    namedLabel(QStringLiteral("Lautschrift :"), nullptr, QPoint(380, 318), this);
     Lautschrift = new cPhoneticEdit(QStringLiteral("Lautschrift"), this, 16);
     Lautschrift->setGeometry(490, 312, 290, 30);
 
-    auto* b5 = button(QStringLiteral("Selektiertes editieren"), "Button5", QRect(380, 356, 196, 32), this);
+    auto* b5 = namedButton(QStringLiteral("Selektiertes editieren"), "Button5", QRect(380, 356, 196, 32), this);
     connect(b5, &QPushButton::clicked, this, &TForm3::Button5Click);
-    auto* b4 = button(QStringLiteral("Editiertes enfügen"), "Button4", QRect(584, 356, 196, 32), this);
+    auto* b4 = namedButton(QStringLiteral("Editiertes enfügen"), "Button4", QRect(584, 356, 196, 32), this);
     connect(b4, &QPushButton::clicked, this, &TForm3::Button4Click);
-    auto* b9 = button(QStringLiteral("Lautschrift editieren"), "Button9", QRect(380, 394, 196, 32), this);
+    auto* b9 = namedButton(QStringLiteral("Lautschrift editieren"), "Button9", QRect(380, 394, 196, 32), this);
     connect(b9, &QPushButton::clicked, this, &TForm3::Button9Click);
-    auto* b6 = button(QStringLiteral("Neue Vokabel erstellen"), "Button6", QRect(584, 394, 196, 32), this);
+    auto* b6 = namedButton(QStringLiteral("Neue Vokabel erstellen"), "Button6", QRect(584, 394, 196, 32), this);
     connect(b6, &QPushButton::clicked, this, &TForm3::Button6Click);
-    auto* b7 = button(QStringLiteral("Selektierte Vokabel löschen"), "Button7", QRect(380, 432, 400, 32), this);
+    auto* b7 = namedButton(QStringLiteral("Selektierte Vokabel löschen"), "Button7", QRect(380, 432, 400, 32), this);
     connect(b7, &QPushButton::clicked, this, &TForm3::Button7Click);
-    auto* b3 = button(QStringLiteral("Datei Öffnen"), "Button3", QRect(20, 528, 166, 32), this);
+    auto* b3 = namedButton(QStringLiteral("Datei Öffnen"), "Button3", QRect(20, 528, 166, 32), this);
     connect(b3, &QPushButton::clicked, this, &TForm3::Button3Click);
-    auto* b2 = button(QStringLiteral("Datei Speichern"), "Button2", QRect(194, 528, 166, 32), this);
+    auto* b2 = namedButton(QStringLiteral("Datei Speichern"), "Button2", QRect(194, 528, 166, 32), this);
     connect(b2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    auto* b8 = button(QStringLiteral("Hilfe"), "Button8", QRect(380, 556, 100, 32), this);
+    auto* b8 = namedButton(QStringLiteral("Hilfe"), "Button8", QRect(380, 556, 100, 32), this);
     connect(b8, &QPushButton::clicked, this, &TForm3::Button8Click);
-    auto* b1 = button(QStringLiteral("Zurück"), "Button1", QRect(680, 556, 100, 32), this);
+    auto* b1 = namedButton(QStringLiteral("Zurück"), "Button1", QRect(680, 556, 100, 32), this);
     connect(b1, &QPushButton::clicked, this, &TForm3::Button1Click);
 
     // The selected fields follow every change of the current entry or of its
