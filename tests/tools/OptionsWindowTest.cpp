@@ -178,16 +178,11 @@ private slots:
         QVERIFY(options()->isVisible() && options()->isEnabled());
     }
 
-    // Until the program creates the vocabulary editor the button changes
-    // nothing; once it does, the editor opens and "Zurück" returns here.
     void theVocabularyEditorReturnsHere()
     {
         button("Button4")->click();
         QWidget* editor = windowNamed(QStringLiteral("TForm3"));
-        if (!editor) {
-            QVERIFY(options()->isVisible() && options()->isEnabled());
-            return;
-        }
+        QVERIFY(editor);
         QVERIFY(editor->isVisible() && editor->isEnabled());
         QVERIFY(!options()->isEnabled());
         QTest::keyClick(editor, Qt::Key_Escape);

@@ -5,6 +5,7 @@
 #include "exercises/singlequery/TForm4.h"
 #include "exercises/wordsearch/TForm14.h"
 #include "tools/grammar/TForm6.h"
+#include "tools/vocabeditor/TForm3.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
 
@@ -139,7 +140,11 @@ void TForm2::Button2Click()
 
 // The vocabulary editor takes its place here once the program creates it;
 // until then the button leaves the options as they are.
-void TForm2::Button4Click() {}
+void TForm2::Button4Click()
+{
+    if (TForm3* editor = tavrio::windows().form3)
+        editor->openFrom(this);
+}
 
 void TForm2::Button5Click()
 {
