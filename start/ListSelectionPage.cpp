@@ -2,6 +2,7 @@
 
 #include "engine/Session.h"
 #include "start/Layout.h"
+#include "start/ListProgressBars.h"
 #include "start/Profiles.h"
 #include "start/Registry.h"
 #include "start/StartScreen.h"
@@ -37,6 +38,7 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     QFont big = CheckListBox1->font();
     big.setPixelSize(20);
     CheckListBox1->setFont(big);
+    CheckListBox1->setItemDelegate(new cListProgressDelegate(CheckListBox1));
 
     Vokabelnauswahl_LosGehts = new QPushButton(QStringLiteral("Los gehts"), this);
     Vokabelnauswahl_LosGehts->setObjectName(QStringLiteral("Vokabelnauswahl_LosGehts"));
@@ -77,6 +79,7 @@ void cListSelectionPage::enter()
         QListWidgetItem* item = CheckListBox1->addRow(f.display);
         item->setData(kFileBytes, QByteArray::fromStdString(f.bytes));
     }
+    fillListProgress(CheckListBox1, session(), kFileBytes);
     if (CheckListBox1->count() > 0)
         CheckListBox1->setCurrentRow(0);
 }

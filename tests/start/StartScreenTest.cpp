@@ -287,6 +287,8 @@ private slots:
         QCOMPARE(lists->item(1)->text(), QStringLiteral("Latein"));
         QCOMPARE(lists->item(0)->checkState(), Qt::Unchecked);
         QCOMPARE(lists->currentRow(), 0);
+        // Each row carries the learner's progress on its marked words.
+        QCOMPARE(lists->item(1)->toolTip(), QStringLiteral("Leicht: 0, Mittel: 0, Schwer: 1"));
         QVERIFY(!child<QLabel>("Image3")->pixmap().isNull());
         QVERIFY(child<QLabel>("Image1")->pixmap().isNull());
     }
