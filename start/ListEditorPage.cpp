@@ -3,6 +3,7 @@
 #include "engine/ListFile.h"
 #include "start/Layout.h"
 #include "start/ListEditorModel.h"
+#include "start/ListTransfer.h"
 #include "start/Profiles.h"
 #include "start/StartScreen.h"
 #include "ui/FileNames.h"
@@ -42,6 +43,8 @@ constexpr QRect kPhoneticButton{550, 496, 110, 30};
 constexpr QRect kBackButton{10, 556, 130, 32};
 constexpr QRect kSaveButton{150, 556, 160, 32};
 constexpr QRect kSaveAsButton{320, 556, 180, 32};
+constexpr QRect kImportButton{10, 496, 170, 30};
+constexpr QRect kExportButton{190, 496, 170, 30};
 
 // Column widths in the proportions 14 : 143 : 143 : 72 : 138 : 60, widened to
 // fill the grid at the page's larger font.
@@ -131,6 +134,20 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     connect(Button8, &QPushButton::clicked, this, &cListEditorPage::Button8Click);
     Button9 = button(QStringLiteral("Speichern als"), "Button9", kSaveAsButton, this);
     connect(Button9, &QPushButton::clicked, this, &cListEditorPage::Button9Click);
+
+    // Lists in from other tools and out again.
+    new cListTransfer(this, kImportButton, kExportButton,
+                      {[this](std::string& name, std::vector<cListEntry>& rows) {
+                           if (!hasList_)
+                               return false;
+                           name = listBytes_;
+                           rows = model_->entries();
+                           return true;
+                       },
+                       [this](const std::string& name) {
+                           Edit2->setText(fromAnsi(name));
+                           enter();
+                       }});
 }
 
 void cListEditorPage::setNewEntryPhonetic(const std::string& phonetic)

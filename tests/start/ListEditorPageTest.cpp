@@ -7,13 +7,18 @@
 #include "engine/Session.h"
 #include "start/ListEditorModel.h"
 #include "start/ListEditorPage.h"
+#include "start/ListTransfer.h"
+#include "transfer/ListImport.h"
 #include "start/StartScreen.h"
 #include "ui/Phonetic.h"
 #include "ui/Windows.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -358,6 +363,47 @@ private slots:
         QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
         QCOMPARE(rows()->rowCount(), 20000);
         QCOMPARE(cell(19999, 4), QStringLiteral("Mittel/Schwer(45/20)"));
+    }
+
+    void importWritesAMarkedListShowsItAndAsksBeforeReplacing()
+    {
+        QFile csv(QStringLiteral("Meine W\u00f6rter.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Original;\xc3\x9c" "bersetzung\r\nhouse;Haus\r\n\xd0\xb4\xd0\xbe\xd0\xbc;Haus\r\n");
+        csv.close();
+        openEditor();
+        fx->seams.fileAnswers << QFileInfo(csv).absoluteFilePath();
+        click("ImportButton");
+        QVERIFY(fx->seams.messages.value(0).startsWith(QStringLiteral("1 Eintrag \u00fcbernommen. 1 \u00fcbersprungen")));
+        QCOMPARE(choice()->currentText(), QStringLiteral("Meine W\u00f6rter"));
+        QCOMPARE(column(1), QStringList{QStringLiteral("house")});
+        QCOMPARE(column(0), QStringList{QStringLiteral("X")});
+
+        // The same name again: asked, and No keeps the list as it was.
+        csv.open(QIODevice::WriteOnly);
+        csv.write("tree;Baum\r\n");
+        csv.close();
+        fx->seams.fileAnswers << QFileInfo(csv).absoluteFilePath();
+        click("ImportButton");
+        QCOMPARE(fx->seams.questions.value(0), QStringLiteral("Die Liste \"Meine W\u00f6rter\" gibt es schon. Ersetzen?"));
+        QCOMPARE(column(1), QStringList{QStringLiteral("house")});
+    }
+
+    void exportWritesTheShownRowsForSpreadsheets()
+    {
+        QFile list(QStringLiteral("Liste.vok"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(list4({{"h\xe9", "er", "1", ""}, {"bar", "Bar", "1", "ba\xc9"}}));
+        list.close();
+        openEditor();
+        fx->seams.fileAnswers << QDir::current().absoluteFilePath(QStringLiteral("out.csv"));
+        click("ExportButton");
+        QFile out(QStringLiteral("out.csv"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        // The transcription is written as IPA (201 is the length mark) and reads back to its bytes.
+        QCOMPARE(out.readAll(), QByteArray("\xEF\xBB\xBF" "Original;\xc3\x9c" "bersetzung;Lautschrift\r\nh\xc3\xa9;er;\r\n"
+                                           "bar;Bar;ba\xcb\x90\r\n"));
+        QCOMPARE(tavrio::phoneticCodec().fromIpa("ba\xcb\x90").value_or(""), std::string("ba\xc9"));
     }
 };
 
