@@ -34,12 +34,16 @@ bool cConfigFile::Load(const std::string& fileName)
     Keys.clear();
     Values.clear();
     std::string bytes;
-    if (!ReadFileBytes(fileName, bytes))
+    const cReadResult read = ReadFileLimited(fileName, bytes, MaxBytes);
+    TooLarge = read == cReadResult::TooLarge;
+    if (read != cReadResult::Ok)
         return false;
-    const auto lines = SplitLines(bytes);
-    for (std::size_t i = 0; i < lines.size(); i += 2) {
-        Keys.push_back(Unescape(lines[i]));
-        Values.push_back(i + 1 < lines.size() ? Unescape(lines[i + 1]) : std::string());
+    cLineCursor cursor(bytes);
+    std::string_view key, value;
+    while (cursor.next(key)) {
+        cursor.next(value);
+        Keys.push_back(Unescape(key));
+        Values.push_back(Unescape(value));
     }
     return true;
 }
@@ -123,6 +127,9 @@ std::string cConfigFile::Escape(std::string_view text)
 
 std::string cConfigFile::Unescape(std::string_view text)
 {
+    // Every escape holds a backslash or an ampersand.
+    if (text.find_first_of("\\&") == std::string_view::npos)
+        return std::string(text);
     std::string s = replaceAll(text, "\\r", "\r");
     s = replaceAll(s, "\\n", "\n");
     s = replaceAll(s, "&#92;", "\\");

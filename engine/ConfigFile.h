@@ -10,6 +10,10 @@
 
 class cConfigFile {
 public:
+    // The largest settings file read: 1 MiB ("config.ini" holds two short
+    // pairs). A larger file is not read; the store stays empty.
+    static constexpr std::uintmax_t MaxBytes = std::uintmax_t(1) << 20;
+
     cConfigFile() = default;
     // Loads the file; a missing or unreadable file gives an empty store.
     explicit cConfigFile(const std::string& fileName);
@@ -17,6 +21,8 @@ public:
     // Remembers the file name, empties the store and reads the file. Returns
     // false when the file is missing or cannot be read (the store stays empty).
     bool Load(const std::string& fileName);
+    // Whether the last Load refused the file as larger than MaxBytes.
+    bool WasTooLarge() const { return TooLarge; }
 
     // First entry with exactly this key; false (value untouched) when none.
     bool GetValue(const std::string& key, std::string& value) const;
@@ -42,6 +48,7 @@ public:
 
 private:
     std::string FileName;
+    bool TooLarge = false;
     std::vector<std::string> Keys;
     std::vector<std::string> Values;
 };

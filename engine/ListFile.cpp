@@ -5,9 +5,25 @@
 namespace {
 constexpr std::size_t MaxPhonetic3 = 255;
 
-std::string lineAt(const std::vector<std::string_view>& lines, std::size_t i)
+// Entries of `linesPer` lines each, read without a list of lines; line k
+// (1 ..) after the original goes to fill. Missing lines of the last entry
+// read as empty.
+template <class Fill>
+std::vector<cListEntry> readEntries(std::string_view bytes, std::size_t linesPer, Fill fill)
 {
-    return i < lines.size() ? std::string(lines[i]) : std::string();
+    std::vector<cListEntry> entries;
+    entries.reserve((CountLines(bytes) + linesPer - 1) / linesPer);
+    cLineCursor cursor(bytes);
+    std::string_view line;
+    while (cursor.next(line)) {
+        cListEntry e{std::string(line), {}, {}, {}};
+        for (std::size_t k = 1; k < linesPer; ++k) {
+            cursor.next(line);
+            fill(e, k, line);
+        }
+        entries.push_back(std::move(e));
+    }
+    return entries;
 }
 
 // Appends one field as one line. A line break inside the field (LF, or CR LF)
@@ -29,14 +45,16 @@ void appendLine(std::string& out, std::string_view line)
 }
 } // namespace
 
+std::string ListTooLargeMessage(const std::string& fileName)
+{
+    return "Die Vokabelliste \"" + fileName + "\" ist zu gro\xDF (\xFC" "ber 16 MB) und wird nicht gelesen.";
+}
+
 std::vector<cListEntry> ParseList4(std::string_view bytes)
 {
-    const auto lines = SplitLines(bytes);
-    std::vector<cListEntry> entries;
-    entries.reserve((lines.size() + 3) / 4);
-    for (std::size_t i = 0; i < lines.size(); i += 4)
-        entries.push_back({lineAt(lines, i), lineAt(lines, i + 1), lineAt(lines, i + 2), lineAt(lines, i + 3)});
-    return entries;
+    return readEntries(bytes, 4, [](cListEntry& e, std::size_t k, std::string_view line) {
+        (k == 1 ? e.translation : k == 2 ? e.mark : e.phonetic) = line;
+    });
 }
 
 std::string FormatList4(const std::vector<cListEntry>& entries)
@@ -53,19 +71,14 @@ std::string FormatList4(const std::vector<cListEntry>& entries)
 
 std::vector<cListEntry> ParseList3(std::string_view bytes)
 {
-    const auto lines = SplitLines(bytes);
-    std::vector<cListEntry> entries;
-    entries.reserve((lines.size() + 2) / 3);
-    for (std::size_t i = 0; i < lines.size(); i += 3) {
-        cListEntry e{lineAt(lines, i), lineAt(lines, i + 1), {}, {}};
-        const std::string_view third = i + 2 < lines.size() ? lines[i + 2] : std::string_view();
-        if (!third.empty()) {
-            e.mark = std::string(third.substr(0, 1));
-            e.phonetic = std::string(third.substr(1, MaxPhonetic3));
+    return readEntries(bytes, 3, [](cListEntry& e, std::size_t k, std::string_view line) {
+        if (k == 1) {
+            e.translation = line;
+        } else if (!line.empty()) {
+            e.mark = std::string(line.substr(0, 1));
+            e.phonetic = std::string(line.substr(1, MaxPhonetic3));
         }
-        entries.push_back(std::move(e));
-    }
-    return entries;
+    });
 }
 
 std::string FormatList3(const std::vector<cListEntry>& entries)

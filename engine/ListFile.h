@@ -10,6 +10,14 @@
 #include <string_view>
 #include <vector>
 
+// The largest list file any reader takes: 16 MiB. A big real list (10,000
+// entries) has well under 1 MB and the exchange sends at most 1,000,000
+// bytes; larger files are refused before they are read.
+constexpr std::uintmax_t MaxListBytes = std::uintmax_t(16) << 20;
+// "Die Vokabelliste "<name>" ist zu groß (über 16 MB) und wird nicht
+// gelesen." in Windows-1252.
+std::string ListTooLargeMessage(const std::string& fileName);
+
 struct cListEntry {
     std::string original;
     std::string translation;

@@ -60,10 +60,22 @@ cSession::cSession(const std::string& profileName)
         WieIntensiv = static_cast<std::uint32_t>(std::clamp<std::int32_t>(value, 0, MaxSetting));
     SetLearningSettings(WieIntensiv, WieHartBestraft);
 
+    if (Config.WasTooLarge())
+        ShowMessage("Die Datei \"config.ini\" ist zu gro\xDF (\xFC" "ber 1 MB) und wird nicht gelesen; "
+                    "Tavrio nimmt die Grundeinstellungen.");
+
     ProfileName = profileName;
+    ProfileFile = profileName + ".pfl";
     std::string bytes;
-    if (!ReadFileBytes(profileName + ".pfl", bytes))
+    switch (ReadFileLimited(ProfileFile, bytes, MaxProfileBytes)) {
+    case cReadResult::Ok:
+        break;
+    case cReadResult::TooLarge:
+        throw cProfileError("Das Profil \"" + profileName + "\" ist zu gro\xDF (\xFC" "ber 8 MB) und kann nicht "
+                            "geladen werden.");
+    default:
         throw cProfileError("Das Profil \"" + profileName + "\" konnte nicht geladen werden.");
+    }
     ReadProfile(bytes);
 }
 
@@ -148,23 +160,39 @@ void cSession::AddVocabularyFile(const std::string& fileName)
     }
     LoadedFiles.push_back(fileName);
     std::string bytes;
-    if (!ReadFileBytes(fileName, bytes)) {
+    switch (ReadFileLimited(fileName, bytes, MaxListBytes)) {
+    case cReadResult::Ok:
+        break;
+    case cReadResult::TooLarge:
+        ShowMessage(ListTooLargeMessage(fileName));
+        return;
+    default:
         ShowMessage("Konnte \"" + fileName + "\" nicht laden!");
         return;
     }
-    // The four-line layout read in place: only marked entries are copied.
-    const auto lines = SplitLines(bytes);
-    const std::size_t expected = Entries.size() + (lines.size() + 3) / 4;
+    // The four-line layout read in place, twice: once to count the marked
+    // entries, once to copy them. Unmarked entries cost nothing.
+    const auto forEachMarked = [&bytes](auto&& take) {
+        cLineCursor cursor(bytes);
+        std::string_view original, translation, mark, phonetic;
+        while (cursor.next(original)) {
+            cursor.next(translation);
+            cursor.next(mark);
+            cursor.next(phonetic);
+            if (mark == "1")
+                take(original, translation, phonetic);
+        }
+    };
+    std::size_t marked = 0;
+    forEachMarked([&marked](std::string_view, std::string_view, std::string_view) { ++marked; });
+    const std::size_t expected = Entries.size() + marked;
     EntryIndex.reserve(expected);
     FoldIndex.reserve(expected);
     growFor(Entries, expected);
     growFor(NextSame, expected);
     growFor(ChainLast, expected);
     growFor(Difficulty, expected);
-    const auto line = [&](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
-    for (std::size_t i = 0; i < lines.size(); i += 4)
-        if (line(i + 2) == "1")
-            AppendEntry(line(i), line(i + 1), line(i + 3));
+    forEachMarked([this](std::string_view o, std::string_view t, std::string_view p) { AppendEntry(o, t, p); });
 }
 
 void cSession::AppendEntry(std::string_view original, std::string_view translation, std::string_view phonetic)
@@ -418,5 +446,7 @@ bool cSession::SaveProfile()
         out += static_cast<char>(r.wordB.size());
         out += r.wordB;
     }
-    return WriteFileAtomic(ProfileName + ".pfl", out);
+    // A profile that stores no name goes back to the file it came from,
+    // never to a hidden ".pfl".
+    return WriteFileAtomic(ProfileName.empty() ? ProfileFile : ProfileName + ".pfl", out);
 }

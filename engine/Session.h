@@ -30,6 +30,10 @@ public:
 
 class cSession {
 public:
+    // The largest profile file read: 8 MiB. 100,000 statistics records (years
+    // of practice) take about 2 MB; a larger file is refused before it is read.
+    static constexpr std::uintmax_t MaxProfileBytes = std::uintmax_t(8) << 20;
+
     // Loads "config.ini" and the profile "<profileName>.pfl" from the current
     // directory. Throws cProfileError (German text) when the profile cannot
     // be opened or read; no session is made then.
@@ -58,8 +62,9 @@ public:
     int GetDifficulty(const std::string& question, const std::string& answer) const;
     // 0..100; 20 for a pair without statistics.
     int GetScore(const std::string& question, const std::string& answer) const;
-    // Writes "<ProfileName>.pfl"; returns false (old file intact) when it
-    // cannot, or when the stored name is not a plain file name.
+    // Writes "<ProfileName>.pfl" (the file it was loaded from when the stored
+    // name is empty); returns false (old file intact) when it cannot, or when
+    // the stored name is not a plain file name.
     bool SaveProfile();
 
     // Internal operations, public for the engine test page and the tests.
@@ -141,6 +146,8 @@ private:
     std::int32_t EasyAbove = 80;
     std::int32_t MediumFrom = 40;
     std::string ProfileName;
+    // The file the profile was loaded from.
+    std::string ProfileFile;
 
     // Statistics in file order, and ordered pair (A, B) -> first record.
     std::vector<StatRecord> Stats;

@@ -1,6 +1,7 @@
 #include "engine/Text.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 // Bytes 0x80..0x9F; the rest of the code page equals Latin-1. 0 marks the
@@ -49,18 +50,44 @@ bool EqualUpperAZ(std::string_view a, std::string_view b)
 std::vector<std::string_view> SplitLines(std::string_view bytes)
 {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        std::size_t len = end - start;
-        if (len > 0 && bytes[end - 1] == '\r')
-            --len;
-        lines.push_back(bytes.substr(start, len));
-        start = end + 1;
-    }
+    lines.reserve(CountLines(bytes));
+    cLineCursor cursor(bytes);
+    std::string_view line;
+    while (cursor.next(line))
+        lines.push_back(line);
     return lines;
+}
+
+bool cLineCursor::next(std::string_view& line)
+{
+    if (pos_ >= bytes_.size()) {
+        line = {};
+        return false;
+    }
+    // Short lines are common (empty ones in degenerate files): look at the
+    // next byte before searching.
+    const char* from = bytes_.data() + pos_;
+    const std::size_t left = bytes_.size() - pos_;
+    const void* hit = *from == '\n' ? from : std::memchr(from, '\n', left);
+    const std::size_t end = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - bytes_.data())
+                                : std::string_view::npos;
+    if (end == std::string_view::npos) {
+        line = bytes_.substr(pos_);
+        pos_ = bytes_.size();
+        return true;
+    }
+    std::size_t len = end - pos_;
+    if (len > 0 && bytes_[end - 1] == '\r')
+        --len;
+    line = bytes_.substr(pos_, len);
+    pos_ = end + 1;
+    return true;
+}
+
+std::size_t CountLines(std::string_view bytes)
+{
+    std::size_t n = 0;
+    for (const char c : bytes)
+        n += c == '\n';
+    return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
 }

@@ -14,6 +14,22 @@ bool EqualUpperAZ(std::string_view a, std::string_view b);
 // the last LF is a line of its own when not empty.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
+// The lines of SplitLines one at a time, without a list of them, so a file
+// of nothing but line feeds costs no memory beyond its own bytes.
+class cLineCursor {
+public:
+    explicit cLineCursor(std::string_view bytes) : bytes_(bytes) {}
+    // The next line; false (and line empty) once the text is used up.
+    bool next(std::string_view& line);
+    bool done() const { return pos_ >= bytes_.size(); }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+// Number of lines SplitLines would give.
+std::size_t CountLines(std::string_view bytes);
+
 // The Windows-1252 code page: the Unicode code point of a byte (the five
 // unassigned bytes stand for the C1 code point of the same number), and the
 // byte of a code point, or -1 when the code page has none.

@@ -1,13 +1,13 @@
 #include "exchange/PostData.h"
 
-#include "engine/Files.h"
+#include "engine/ListFile.h"
 
 namespace tavrio::exchange {
 
 std::optional<std::string> readFileBytes(const std::string& path)
 {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes))
+    if (ReadFileLimited(path, bytes, MaxListBytes) != cReadResult::Ok)
         return std::nullopt;
     return bytes;
 }

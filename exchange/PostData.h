@@ -28,7 +28,7 @@ private:
 };
 
 namespace tavrio::exchange {
-// The whole file as bytes, or nothing when it cannot be opened or read;
-// the path is engine bytes (engine/Files.h).
+// The whole file as bytes, or nothing when it cannot be opened or read or
+// is larger than a list may be; the path is engine bytes (engine/Files.h).
 std::optional<std::string> readFileBytes(const std::string& path);
 }

@@ -209,9 +209,13 @@ void cListEditorPage::loadChosenList()
         return;
     const std::string path = listBytes_ + ".vok";
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
+    const cReadResult read = ReadFileLimited(path, bytes, MaxListBytes);
+    if (read != cReadResult::Ok) {
+        // Saving must not replace a list that was never shown.
         unreadable_ = FileExists(path);
-        showMessage(QStringLiteral("Die Vokabelliste \"%1.vok\" konnte nicht gelesen werden.").arg(fromAnsi(listBytes_)));
+        showMessage(read == cReadResult::TooLarge
+                        ? fromAnsi(ListTooLargeMessage(path))
+                        : QStringLiteral("Die Vokabelliste \"%1.vok\" konnte nicht gelesen werden.").arg(fromAnsi(listBytes_)));
         return;
     }
     model_->setEntries(ParseList4(bytes));

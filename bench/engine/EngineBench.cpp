@@ -23,6 +23,10 @@ constexpr int kEntries = 20000;
 constexpr int kRecords = 100000;
 const char* const kProfile = "Bench";
 const char* const kList = "bench.vok";
+// 10 MB lists: real entries, and nothing but line feeds.
+const char* const kBigList = "gross.vok";
+const char* const kFeedList = "zeilen.vok";
+constexpr std::size_t kBigBytes = 10u << 20;
 
 std::string Original(int i) { return "Wort" + std::to_string(i) + "chen"; }
 std::string Translation(int i) { return "word-" + std::to_string(i) + "-ish"; }
@@ -33,6 +37,11 @@ void WriteData()
     for (int i = 0; i < kEntries; ++i)
         entries.push_back({Original(i), Translation(i), "1", "ph" + std::to_string(i)});
     WriteFileAtomic(kList, FormatList4(entries));
+    std::string big;
+    for (int i = 0; big.size() < kBigBytes; ++i)
+        big += FormatList4({{Original(i), Translation(i), "1", "ph"}});
+    WriteFileAtomic(kBigList, big.substr(0, kBigBytes));
+    WriteFileAtomic(kFeedList, std::string(kBigBytes, '\n'));
 
     // Records for every loaded pair (either orientation, spread through the
     // file) and many more for pairs of lists no longer loaded.
@@ -203,6 +212,25 @@ void AddVocabularyFile(benchmark::State& state)
     }
 }
 
+// Reading a 10 MB list: into the session, and as the list editor does.
+void AddBigList(benchmark::State& state, const char* list)
+{
+    cSession s(kProfile);
+    for (auto _ : state) {
+        s.ClearWords();
+        s.AddVocabularyFile(list);
+    }
+}
+
+void ParseBigList(benchmark::State& state, const char* list)
+{
+    for (auto _ : state) {
+        std::string bytes;
+        ReadFileLimited(list, bytes, MaxListBytes);
+        benchmark::DoNotOptimize(ParseList4(bytes));
+    }
+}
+
 void Register()
 {
     const auto micro = [](benchmark::internal::Benchmark* b) { b->Repetitions(5)->ReportAggregatesOnly(true); };
@@ -222,6 +250,10 @@ void Register()
     whole(benchmark::RegisterBenchmark("Indexed/SaveProfile100000", SaveProfile<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/Create100000", Create<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile20000", AddVocabularyFile<cSession>));
+    whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile10MB", AddBigList, kBigList));
+    whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile10MBLineFeeds", AddBigList, kFeedList));
+    whole(benchmark::RegisterBenchmark("ParseList4/10MB", ParseBigList, kBigList));
+    whole(benchmark::RegisterBenchmark("ParseList4/10MBLineFeeds", ParseBigList, kFeedList));
 
     const auto few = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMicrosecond)->Iterations(200)->Repetitions(3)->ReportAggregatesOnly(true); };
     few(benchmark::RegisterBenchmark("Reference/GetScore", GetScore<cReferenceSession>));

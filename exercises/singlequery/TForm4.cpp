@@ -80,7 +80,12 @@ void TForm4::Button2Click()
     const std::optional<std::string> path = tavrio::engineFileName(fileName());
     if (!path)
         return;
-    std::optional<cThreeLineList> list = FileExists(*path) ? cThreeLineList::read(*path) : std::nullopt;
+    cReadResult read = cReadResult::Missing;
+    std::optional<cThreeLineList> list = FileExists(*path) ? cThreeLineList::read(*path, &read) : std::nullopt;
+    if (read == cReadResult::TooLarge) {
+        tavrio::showMessage(tavrio::fromAnsi(ListTooLargeMessage(*path)));
+        return;
+    }
     if (!list) {
         falsch()->setText(QStringLiteral("Datei existiert nicht"));
         tavrio::showMessage(QStringLiteral("Datei existiert NICHT"));

@@ -13,10 +13,13 @@ cThreeLineList::cThreeLineList(std::vector<cListEntry> entries)
 
 cThreeLineList cThreeLineList::parse(const std::string& bytes) { return cThreeLineList(ParseList3(bytes)); }
 
-std::optional<cThreeLineList> cThreeLineList::read(const std::string& path)
+std::optional<cThreeLineList> cThreeLineList::read(const std::string& path, cReadResult* result)
 {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes))
+    const cReadResult r = ReadFileLimited(path, bytes, MaxListBytes);
+    if (result)
+        *result = r;
+    if (r != cReadResult::Ok)
         return std::nullopt;
     return parse(bytes);
 }

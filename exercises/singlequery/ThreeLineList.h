@@ -21,8 +21,9 @@ class cThreeLineList {
 public:
     explicit cThreeLineList(std::vector<cListEntry> entries);
     static cThreeLineList parse(const std::string& bytes);
-    // nullopt when the file is missing or cannot be read.
-    static std::optional<cThreeLineList> read(const std::string& path);
+    // nullopt when the file is missing, cannot be read or is larger than
+    // MaxListBytes; `result` (if given) says which.
+    static std::optional<cThreeLineList> read(const std::string& path, cReadResult* result = nullptr);
 
     // Reads records from the start up to the first selected entry.
     ListCheck check() const;

@@ -133,3 +133,59 @@ TEST_F(FilesTest, LimitedReadRefusesLargerFiles)
 }
 
 } // namespace
+
+#include "engine/ConfigFile.h"
+#include "engine/Session.h"
+
+namespace {
+
+// Each reader refuses a file one byte over its limit with a German message,
+// and still takes a file of exactly the limit.
+TEST_F(FilesTest, ReadersRefuseFilesOverTheirLimit)
+{
+    WriteProfile("Anna", "Anna");
+    const std::string feeds(MaxListBytes, '\n');
+
+    WriteFile("genau.vok", feeds);
+    WriteFile("zu gross.vok", feeds + "\n");
+    {
+        cSession s("Anna");
+        s.AddVocabularyFile("genau.vok");
+        EXPECT_TRUE(messages.empty());
+        s.AddVocabularyFile("zu gross.vok");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], "Die Vokabelliste \"zu gross.vok\" ist zu gro\xDF (\xFC" "ber 16 MB) und wird nicht gelesen.");
+    }
+
+    messages.clear();
+    WriteFile("config.ini", "WieIntensiv\r\n7\r\n" + std::string(cConfigFile::MaxBytes, '\n'));
+    {
+        cSession s("Anna");
+        EXPECT_EQ(s.GetIntensity(), 0u) << "the oversized settings were not read";
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind("Die Datei \"config.ini\" ist zu gro\xDF", 0), 0u) << messages[0];
+    }
+    WriteFile("config.ini", "WieIntensiv\r\n7\r\n" + std::string(cConfigFile::MaxBytes - 16, '\n'));
+    EXPECT_EQ(cSession("Anna").GetIntensity(), 7u);
+
+    WriteProfile("Null", std::string(), std::string(cSession::MaxProfileBytes, '\0'));
+    try {
+        cSession s("Null");
+        ADD_FAILURE() << "an oversized profile was loaded";
+    } catch (const cProfileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Das Profil \"Null\" ist zu gro\xDF (\xFC" "ber 8 MB) und kann nicht geladen werden.");
+    }
+}
+
+TEST_F(FilesTest, ProfileWithoutStoredNameIsSavedToItsOwnFile)
+{
+    WriteProfile("Namenlos", std::string(), Record(30, 40, "Haus", "house"));
+    {
+        cSession s("Namenlos");
+        EXPECT_TRUE(s.SaveProfile());
+    }
+    EXPECT_FALSE(FileExists(".pfl"));
+    EXPECT_EQ(ReadFile("Namenlos.pfl"), std::string(1, '\0') + Record(30, 40, "Haus", "house"));
+}
+
+} // namespace
