@@ -16,9 +16,14 @@ bool isSafeFileName(std::string_view name)
     return true;
 }
 
+std::string localPath(const std::string& dir, const std::string& name)
+{
+    return (dir.empty() ? std::string(".") : dir) + "/" + name;
+}
+
 bool writeFileAtomically(const std::string& dir, const std::string& name, const std::string& bytes)
 {
-    return WriteFileAtomic((dir.empty() ? std::string(".") : dir) + "/" + name, bytes);
+    return WriteFileAtomic(localPath(dir, name), bytes);
 }
 
 std::string baseName(const std::string& path)

@@ -11,6 +11,9 @@ namespace tavrio::exchange {
 // none of * ? " < > | (names Windows refuses).
 bool isSafeFileName(std::string_view name);
 
+// The engine name of dir/name ("." for an empty dir).
+std::string localPath(const std::string& dir, const std::string& name);
+
 // Writes `bytes` to dir/name through the engine's atomic writer; dir and
 // name are engine bytes (Windows-1252). False (and the old file untouched)
 // when anything fails.

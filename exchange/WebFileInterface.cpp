@@ -5,6 +5,8 @@
 #include "exchange/PostData.h"
 #include "exchange/UrlEncoding.h"
 
+#include "engine/Files.h"
+
 using namespace tavrio::exchange;
 
 cWebFileInterface::cWebFileInterface(cHttpClient& http, cSocketClient& socket, std::string fileUrl,
@@ -88,35 +90,66 @@ void cWebFileInterface::Finish(const std::function<void(const std::string&)>& re
         report(reported);
 }
 
+void cWebFileInterface::FailAtOnce(const std::function<void(const std::string&)>& report, const std::string& name)
+{
+    const std::string reported = name; // may be the current job's own name
+    current_ = {Nothing, {}, {}};
+    if (report)
+        report(reported);
+    SetBusy(false);
+    ProcessNext();
+}
+
+void cWebFileInterface::Unreachable()
+{
+    if (OnUnreachable)
+        OnUnreachable();
+}
+
 void cWebFileInterface::StartDownload(const std::string& name)
 {
     downloadName_ = name;
     if (!isSafeFileName(name)) {
-        Finish(OnDownloadFailure, name);
+        FailAtOnce(OnDownloadFailure, name);
         return;
     }
     bool started = false;
     try {
         started = http_.Get(DownloadUrl(name), static_cast<std::size_t>(MaxFileSize),
                             [this](const cHttpReply& reply) {
-                                if (reply.ok && reply.status >= 200 && reply.status < 300)
+                                if (reply.ok && reply.status >= 200 && reply.status < 300) {
                                     DownloadDone(reply.body);
-                                else
+                                } else {
+                                    if (!reply.ok)
+                                        Unreachable();
                                     DownloadFailed();
+                                }
                             });
     } catch (...) {
         started = false;
     }
-    if (!started)
-        Finish(OnDownloadFailure, name);
+    if (!started) {
+        Unreachable();
+        FailAtOnce(OnDownloadFailure, name);
+    }
 }
 
 void cWebFileInterface::DownloadDone(const std::string& body)
 {
     const std::string name = downloadName_;
-    const bool saved = body.size() <= static_cast<std::size_t>(MaxFileSize) && isSafeFileName(name)
-                       && writeFileAtomically(workingDir_, name, body);
-    Finish(saved ? OnDownloadSuccess : OnDownloadFailure, name);
+    if (body.size() > static_cast<std::size_t>(MaxFileSize) || !isSafeFileName(name)) {
+        Finish(OnDownloadFailure, name);
+        return;
+    }
+    // A pupil's own list of that name is replaced only when asked.
+    const std::string target = localPath(workingDir_, name);
+    std::string old;
+    const bool same = ReadFileLimited(target, old, body.size()) == cReadResult::Ok && old == body;
+    if (!same && FileExists(target) && OnReplaceAsk && !OnReplaceAsk(name)) {
+        Finish(nullptr, name);
+        return;
+    }
+    Finish(writeFileAtomically(workingDir_, name, body) ? OnDownloadSuccess : OnDownloadFailure, name);
 }
 
 void cWebFileInterface::DownloadFailed()
@@ -129,7 +162,7 @@ void cWebFileInterface::StartUpload(const std::string& path, const std::string& 
     const std::string wish = wishName.empty() ? baseName(path) : wishName;
     const auto base = parseBaseUrl(fileUrl_);
     if (!base) {
-        Finish(OnUploadFailure, wish);
+        FailAtOnce(OnUploadFailure, wish);
         return;
     }
     cPostData post;
@@ -140,23 +173,26 @@ void cWebFileInterface::StartUpload(const std::string& path, const std::string& 
     post.AddField("Wunschname", wish);
     const auto request = post.BuildRequest();
     if (!request) {
-        Finish(OnUploadFailure, wish);
+        FailAtOnce(OnUploadFailure, wish);
         return;
     }
     bool started = false;
     try {
         started = socket_.Exchange(base->host, base->port, *request, MaxUploadReply, uploadReplyComplete,
                                    [this, wish](bool failed, const std::string& reply) {
-                                       if (failed && reply.empty())
+                                       if (failed && reply.empty()) {
+                                           Unreachable();
                                            Finish(OnUploadFailure, wish);
-                                       else
+                                       } else
                                            UploadAnswer(reply);
                                    });
     } catch (...) {
         started = false;
     }
-    if (!started)
-        Finish(OnUploadFailure, wish);
+    if (!started) {
+        Unreachable();
+        FailAtOnce(OnUploadFailure, wish);
+    }
 }
 
 void cWebFileInterface::UploadAnswer(const std::string& reply)

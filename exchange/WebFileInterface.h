@@ -46,6 +46,13 @@ public:
     std::function<void(const std::string&)> OnDownloadFailure;
     // Told whenever Busy changes, so a page can show that a transfer runs.
     std::function<void(bool)> OnBusyChanged;
+    // Asked before a download replaces a local list of the same name that
+    // has other contents; false keeps the local list and reports nothing.
+    // Unset: the download replaces it. An identical list is replaced silently.
+    std::function<bool(const std::string& name)> OnReplaceAsk;
+    // A download or upload did not reach the exchange (not started, no
+    // connection, no answer). Told before the job's failure report.
+    std::function<void()> OnUnreachable;
 
     // Transport events.
     void DownloadDone(const std::string& body);
@@ -63,6 +70,10 @@ private:
     void StartUpload(const std::string& path, const std::string& wishName);
     // Ends the current job: clears Busy, starts the next one, then reports.
     void Finish(const std::function<void(const std::string&)>& report, const std::string& name);
+    // Ends a job whose request failed at once: reports first, then clears
+    // Busy and starts the next one, so failures are reported in job order.
+    void FailAtOnce(const std::function<void(const std::string&)>& report, const std::string& name);
+    void Unreachable();
 
     tavrio::exchange::cHttpClient& http_;
     tavrio::exchange::cSocketClient& socket_;

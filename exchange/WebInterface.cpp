@@ -13,16 +13,28 @@ std::string cWebinterface::QueryUrl(const std::string& queryString) const
     return queryUrl_ + ScriptPath + queryString;
 }
 
-void cWebinterface::Send(const std::string& queryString)
+void cWebinterface::Send(const std::string& queryString, bool reportUnreachable)
 {
+    bool started = false;
     try {
-        http_.Get(QueryUrl(queryString), MaxAnswerSize, [this](const tavrio::exchange::cHttpReply& reply) {
-            if (reply.ok && reply.status >= 200 && reply.status < 300)
-                HandleAnswer(reply.body);
-        });
+        started = http_.Get(QueryUrl(queryString), MaxAnswerSize,
+                            [this, reportUnreachable](const tavrio::exchange::cHttpReply& reply) {
+                                if (reply.ok && reply.status >= 200 && reply.status < 300)
+                                    HandleAnswer(reply.body);
+                                else
+                                    Unreachable(reportUnreachable);
+                            });
     } catch (...) {
-        // A query that cannot be sent is dropped; nothing is reported.
+        started = false;
     }
+    if (!started)
+        Unreachable(reportUnreachable);
+}
+
+void cWebinterface::Unreachable(bool report)
+{
+    if (report && OnUnreachable)
+        OnUnreachable();
 }
 
 void cWebinterface::Search(const std::string& text)
@@ -32,7 +44,7 @@ void cWebinterface::Search(const std::string& text)
 
 void cWebinterface::CheckVersion(int version)
 {
-    Send("?GIVEME=VERSION&MEINEVERSION=" + std::to_string(version));
+    Send("?GIVEME=VERSION&MEINEVERSION=" + std::to_string(version), false);
 }
 
 void cWebinterface::GetBooks()

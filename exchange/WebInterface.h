@@ -38,13 +38,17 @@ public:
     std::function<void(bool outdated, const std::string& message)> OnVersion;
     std::function<void(const cStringList& titles, const cStringList& ids)> OnBooks;
     std::function<void(const cStringList& titles, const cStringList& ids)> OnChapters;
+    // A search, book or chapter query did not reach the exchange (not sent,
+    // no answer, or an error status). The version check stays silent.
+    std::function<void()> OnUnreachable;
 
     // The lists of the last answer of each type.
     cStringList BookTitles, BookIds, ChapterTitles, ChapterIds;
     cStringList SearchBooks, SearchChapters, SearchWords, SearchAuthors, SearchBookIds, SearchChapterIds;
 
 private:
-    void Send(const std::string& queryString);
+    void Send(const std::string& queryString, bool reportUnreachable = true);
+    void Unreachable(bool report);
     void HandleBooks();
     void HandleChapters();
     void HandleSearch();

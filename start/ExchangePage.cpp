@@ -109,6 +109,18 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     TransferLaeuft->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TransferLaeuft->hide();
 
+    NichtErreichbar = new QLabel(QStringLiteral("Die Tauschb\u00f6rse ist gerade nicht erreichbar."), container);
+    NichtErreichbar->setObjectName(QStringLiteral("NichtErreichbar"));
+    NichtErreichbar->setGeometry(L::unreachableLabel);
+    NichtErreichbar->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    NichtErreichbar->hide();
+
+    Hochladebericht = new QLabel(container);
+    Hochladebericht->setObjectName(QStringLiteral("Hochladebericht"));
+    Hochladebericht->setGeometry(L::uploadReport);
+    Hochladebericht->setWordWrap(true);
+    Hochladebericht->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
     Buecher = hiddenWidget<QComboBox>(container, "Buecher");
     BuecherIDs = hiddenWidget<QListWidget>(container, "BuecherIDs");
     kapitel = hiddenWidget<QComboBox>(container, "kapitel");
@@ -227,6 +239,7 @@ void cExchangePage::ShowSearchResult(const std::string& word, const cStringList&
                                      const cStringList& words, const cStringList& authors,
                                      const cStringList& bookIds, const cStringList& chapterIds)
 {
+    HideUnreachable();
     searchresultfor->setText(QStringLiteral("Suchergebnis f\u00fcr : \"") + fromAnsi(word) + QStringLiteral("\""));
     StringGrid2->clearContents();
     if (chapterIds.empty()) {
@@ -296,4 +309,26 @@ void cExchangePage::ShowChapters(const cStringList& titles, const cStringList& i
 void cExchangePage::ShowBusy(bool busy)
 {
     TransferLaeuft->setVisible(busy);
+}
+
+void cExchangePage::ShowUnreachable()
+{
+    NichtErreichbar->show();
+}
+
+void cExchangePage::HideUnreachable()
+{
+    NichtErreichbar->hide();
+}
+
+void cExchangePage::ShowUploadReport(const QString& line)
+{
+    Hochladebericht->setText(line);
+}
+
+bool cExchangePage::AskReplace(const std::string& name)
+{
+    return tavrio::askYesNo(QStringLiteral("Die Vokabelliste \"") + fromAnsi(name)
+                                + QStringLiteral("\" gibt es schon. Ersetzen?"),
+                            tavrio::cDefaultAnswer::No);
 }

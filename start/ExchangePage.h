@@ -41,6 +41,15 @@ public:
     void ShowChapters(const cStringList& titles, const cStringList& ids);
     // Shows or hides the note that a transfer is running.
     void ShowBusy(bool busy);
+    // The line that the exchange cannot be reached; hidden again by the next
+    // answer that arrives.
+    void ShowUnreachable();
+    void HideUnreachable();
+    // The report of the last upload, beside "Liste hochladen".
+    void ShowUploadReport(const QString& line);
+    // Asks whether a download may replace the local list `name` (8-bit),
+    // "Nein" by default.
+    bool AskReplace(const std::string& name);
 
     // The list file a result row names: book + " - " + chapter + ".vok".
     QString FileNameOfRow(int row) const;
@@ -89,4 +98,6 @@ private:
     QPushButton* downloadone;
     QPushButton* Hochladen;
     QLabel* TransferLaeuft;
+    QLabel* NichtErreichbar;
+    QLabel* Hochladebericht;
 };

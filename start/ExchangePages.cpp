@@ -6,7 +6,10 @@
 #include "start/ExchangePage.h"
 #include "start/TextPage.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 cExchangePages installExchangePages(QWidget* editorPage, QWidget* exchangePage, QWidget* textPage,
                                     cWebinterface& web, cWebFileInterface& files,
@@ -31,10 +34,25 @@ cExchangePages installExchangePages(QWidget* editorPage, QWidget* exchangePage, 
     web.OnVersion = [ex](bool outdated, const std::string& message) { ex->ShowVersionMessage(outdated, message); };
     web.OnBooks = [ex](const cStringList& titles, const cStringList& ids) { ex->ShowBooks(titles, ids); };
     web.OnChapters = [ex](const cStringList& titles, const cStringList& ids) { ex->ShowChapters(titles, ids); };
-    files.OnUploadSuccess = [text](const std::string& name) { text->UploadSucceeded(name); };
-    files.OnUploadFailure = [text](const std::string& name) { text->UploadFailed(name); };
-    files.OnDownloadSuccess = [text](const std::string& name) { text->DownloadSucceeded(name); };
+    // The upload's report also shows where "Liste hochladen" was pressed.
+    const auto lastLine = [text] { return text->memo()->document()->lastBlock().text(); };
+    files.OnUploadSuccess = [text, ex, lastLine](const std::string& name) {
+        ex->HideUnreachable();
+        text->UploadSucceeded(name);
+        ex->ShowUploadReport(lastLine());
+    };
+    files.OnUploadFailure = [text, ex, lastLine](const std::string& name) {
+        text->UploadFailed(name);
+        ex->ShowUploadReport(lastLine());
+    };
+    files.OnDownloadSuccess = [text, ex](const std::string& name) {
+        ex->HideUnreachable();
+        text->DownloadSucceeded(name);
+    };
     files.OnDownloadFailure = [text](const std::string& name) { text->DownloadFailedMessage(name); };
     files.OnBusyChanged = [ex](bool busy) { ex->ShowBusy(busy); };
+    files.OnReplaceAsk = [ex](const std::string& name) { return ex->AskReplace(name); };
+    files.OnUnreachable = [ex] { ex->ShowUnreachable(); };
+    web.OnUnreachable = [ex] { ex->ShowUnreachable(); };
     return pages;
 }

@@ -30,15 +30,15 @@ public:
 
 class QtQuestions final : public QuestionSeam {
 public:
-    bool askYesNo(const QString& text) override
+    bool askYesNo(const QString& text, cDefaultAnswer byDefault) override
     {
         // The button captions are set here so the box reads German even
         // where no Qt translation is installed.
         QMessageBox box(QMessageBox::Question, QStringLiteral("Tavrio"), text, QMessageBox::NoButton,
                         dialogParent());
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(byDefault == cDefaultAnswer::No ? no : yes);
         box.exec();
         return box.clickedButton() == yes;
     }
@@ -154,9 +154,9 @@ void showMessage(const QString& text)
         seams().message->showMessage(text);
 }
 
-bool askYesNo(const QString& text)
+bool askYesNo(const QString& text, cDefaultAnswer byDefault)
 {
-    return seams().question && seams().question->askYesNo(text);
+    return seams().question && seams().question->askYesNo(text, byDefault);
 }
 
 } // namespace tavrio

@@ -15,11 +15,15 @@ public:
     virtual void showMessage(const QString& text) = 0;
 };
 
+// The button a Yes/No box has as default (taken by Return). A question that
+// would discard work defaults to No.
+enum class cDefaultAnswer { Yes, No };
+
 class QuestionSeam {
 public:
     virtual ~QuestionSeam() = default;
     // A modal Yes/No box; true for Yes.
-    virtual bool askYesNo(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text, cDefaultAnswer byDefault) = 0;
 };
 
 class FileDialogSeam {
@@ -73,6 +77,6 @@ QString messageBoxText(const QString& text);
 
 // Shortcuts used by the windows.
 void showMessage(const QString& text);
-bool askYesNo(const QString& text);
+bool askYesNo(const QString& text, cDefaultAnswer byDefault = cDefaultAnswer::Yes);
 
 } // namespace tavrio

@@ -62,6 +62,8 @@ private slots:
     void transferReports_data();
     void transferReports();
     void uploadPicksAListAndShowsBusy();
+    void unreachableExchangeIsSaidOnThePage();
+    void replacingAChangedListAsksWithNoAsDefault();
     void versionMessageOnlyWhenOutdated();
     void hiddenBookAndChapterLists();
     void navigationAndMail();
@@ -334,6 +336,7 @@ void ExchangePagesTest::uploadPicksAListAndShowsBusy()
     QVERIFY(tab5->findChild<QPlainTextEdit*>("Memo2")->toPlainText().endsWith(
         QStringLiteral("Meine \u00dcbung.vok erfolgreich hochgeladen")));
     QVERIFY(seams.messages.isEmpty());
+    QCOMPARE(on4<QLabel>("Hochladebericht")->text(), QStringLiteral("Meine \u00dcbung.vok erfolgreich hochgeladen"));
 
     // A name that Windows-1252 cannot hold is refused, not sent mangled.
     const std::size_t sent = socket->pending.size();
@@ -343,6 +346,38 @@ void ExchangePagesTest::uploadPicksAListAndShowsBusy()
     QCOMPARE(seams.messages.size(), 1);
     QVERIFY(seams.messages[0].startsWith(
         QStringLiteral("Der Dateiname \"\u0420\u0443\u0441\u0441\u043a\u0438\u0439.vok\" enth\u00e4lt Zeichen")));
+}
+
+void ExchangePagesTest::unreachableExchangeIsSaidOnThePage()
+{
+    auto* line = on4<QLabel>("NichtErreichbar");
+    QVERIFY(!line->isVisible());
+    on4<QPushButton>("Button19")->click();
+    queryHttp->fail();
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Die Tauschb\u00f6rse ist gerade nicht erreichbar."));
+    web->HandleAnswer(searchAnswer({"Unit 1"}));
+    QVERIFY(!line->isVisible());
+
+    files->Download("x.vok");
+    fileHttp->fail();
+    QVERIFY(line->isVisible());
+}
+
+void ExchangePagesTest::replacingAChangedListAsksWithNoAsDefault()
+{
+    QFile f(dir->filePath(QStringLiteral("Englisch - Unit 1.vok")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("eigene\r\nListe\r\n1\r\n\r\n");
+    f.close();
+    files->Download("Englisch - Unit 1.vok");
+    fileHttp->answer(200, "andere\r\nListe\r\n1\r\n\r\n");
+    QCOMPARE(seams.questions,
+             QStringList{QStringLiteral("Die Vokabelliste \"Englisch - Unit 1.vok\" gibt es schon. Ersetzen?")});
+    QCOMPARE(seams.questionDefaults, QList<tavrio::cDefaultAnswer>{tavrio::cDefaultAnswer::No});
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("eigene\r\nListe\r\n1\r\n\r\n"));
+    QVERIFY(seams.messages.isEmpty());
 }
 
 void ExchangePagesTest::versionMessageOnlyWhenOutdated()

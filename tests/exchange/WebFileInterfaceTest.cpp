@@ -75,18 +75,23 @@ TEST_F(Transfers, failedDownloadsAreReportedAndLeaveNoFile)
     struct Row {
         const char* name;
         std::function<void(FakeHttp&)> outcome;
+        bool unreachable; // told before the failure report
     };
     const Row rows[] = {
-        {"networkFailure", [](FakeHttp& h) { h.fail(); }},
-        {"notFound", [](FakeHttp& h) { h.answer(404, "<html>not found</html>"); }},
-        {"serverError", [](FakeHttp& h) { h.answer(500, ""); }},
-        {"tooLarge", [](FakeHttp& h) { h.answer(200, std::string(1000001, 'x')); }},
+        {"networkFailure", [](FakeHttp& h) { h.fail(); }, true},
+        {"notFound", [](FakeHttp& h) { h.answer(404, "<html>not found</html>"); }, false},
+        {"serverError", [](FakeHttp& h) { h.answer(500, ""); }, false},
+        {"tooLarge", [](FakeHttp& h) { h.answer(200, std::string(1000001, 'x')); }, false},
     };
+    files.OnUnreachable = [this] { log.push_back("unreachable"); };
     for (const Row& r : rows) {
         log.clear();
         files.Download("liste.vok");
         r.outcome(http);
-        EXPECT_EQ(log, (std::vector<std::string>{"down-fail liste.vok"})) << r.name;
+        std::vector<std::string> expected{"down-fail liste.vok"};
+        if (r.unreachable)
+            expected.insert(expected.begin(), "unreachable");
+        EXPECT_EQ(log, expected) << r.name;
         EXPECT_FALSE(fs::exists(local("liste.vok"))) << r.name;
         EXPECT_FALSE(files.Busy()) << r.name;
     }
@@ -102,6 +107,45 @@ TEST_F(Transfers, unsafeNamesNeverLeaveTheWorkingDirectory)
     }
     EXPECT_TRUE(http.urls.empty()) << "nothing is requested for an unsafe name";
     EXPECT_FALSE(files.Busy());
+}
+
+TEST_F(Transfers, immediateFailuresAreReportedInJobOrder)
+{
+    files.Download("erste.vok");
+    http.refuse = true;
+    files.Download("a.vok");
+    files.Download("b.vok");
+    http.answer(200, "x"); // the queue goes on with two requests that cannot start
+    const std::vector<std::string> failures(log.begin(), log.begin() + 2);
+    EXPECT_EQ(failures, (std::vector<std::string>{"down-fail a.vok", "down-fail b.vok"}));
+    EXPECT_FALSE(files.Busy());
+}
+
+TEST_F(Transfers, replacingAChangedListAsksFirst)
+{
+    std::vector<std::string> asked;
+    bool replace = false;
+    files.OnReplaceAsk = [&](const std::string& name) {
+        asked.push_back(name);
+        return replace;
+    };
+    std::ofstream(local("L\xFC" "cke.vok"), std::ios::binary) << "eigene\r\n";
+    files.Download("L\xFC" "cke.vok");
+    http.answer(200, "neu\r\n");
+    EXPECT_EQ(asked, std::vector<std::string>{"L\xFC" "cke.vok"});
+    EXPECT_TRUE(log.empty()) << "kept on No, nothing reported";
+    EXPECT_EQ(readFileBytes(local("L\xFC" "cke.vok")), "eigene\r\n");
+
+    replace = true;
+    files.Download("L\xFC" "cke.vok");
+    http.answer(200, "neu\r\n");
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(readFileBytes(local("L\xFC" "cke.vok")), "neu\r\n");
+
+    files.Download("L\xFC" "cke.vok"); // the same contents again: no question
+    http.answer(200, "neu\r\n");
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(log, (std::vector<std::string>{"down-ok L\xFC" "cke.vok", "down-ok L\xFC" "cke.vok"}));
 }
 
 TEST_F(Transfers, refusedRequestReportsAndQueueGoesOn)

@@ -33,7 +33,9 @@ TEST_F(Client, queryUrls)
 TEST_F(Client, refusedRequestIsSwallowedAndFailedTransferNeverHandled)
 {
     int books = 0;
+    int unreachable = 0;
     web.OnBooks = [&](const cStringList&, const cStringList&) { ++books; };
+    web.OnUnreachable = [&] { ++unreachable; };
     http.refuse = true;
     EXPECT_NO_THROW(web.GetBooks());
     http.refuse = false;
@@ -42,9 +44,13 @@ TEST_F(Client, refusedRequestIsSwallowedAndFailedTransferNeverHandled)
     web.GetBooks();
     http.answer(500, "<titel>BUECHER</titel>");
     EXPECT_EQ(books, 0);
+    EXPECT_EQ(unreachable, 3);
     web.GetBooks();
     http.answer(200, "<titel>BUECHER</titel>");
     EXPECT_EQ(books, 1);
+    web.CheckVersion(2); // the check at start-up stays silent
+    http.fail();
+    EXPECT_EQ(unreachable, 3);
 }
 
 TEST_F(Client, booksAndChaptersWithMissingFields)

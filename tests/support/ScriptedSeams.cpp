@@ -12,6 +12,7 @@ void ScriptedSeams::clear()
 {
     messages.clear();
     questions.clear();
+    questionDefaults.clear();
     answers.clear();
     fileAnswers.clear();
     mails.clear();
@@ -37,9 +38,10 @@ bool ScriptedSeams::finishSound()
     return true;
 }
 
-bool ScriptedSeams::askYesNo(const QString& text)
+bool ScriptedSeams::askYesNo(const QString& text, cDefaultAnswer byDefault)
 {
     questions << text;
+    questionDefaults << byDefault;
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 

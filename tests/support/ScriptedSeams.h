@@ -16,7 +16,7 @@ public:
     void clear();
 
     void showMessage(const QString& text) override { messages << text; }
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& text, cDefaultAnswer byDefault) override;
     QString openFileName(const QString& title, const QString& directory, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& directory, const QString& filter) override;
     void openMail(const QString& address) override { mails << address; }
@@ -28,6 +28,7 @@ public:
 
     QStringList messages;
     QStringList questions;
+    QList<cDefaultAnswer> questionDefaults; // the default button of each question asked
     QList<bool> answers;       // next Yes/No answers; No when empty
     QStringList fileAnswers;   // next file dialog results; cancel when empty
     QStringList mails;
