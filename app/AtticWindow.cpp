@@ -23,6 +23,7 @@ TForm9::TForm9(QWidget* parent)
                QStringLiteral("Lernübung : Kreuzworträtsel"), [this] { KREUZWORTRAETSELBUTTONClick(); });
     addHotSpot(scene, "TEST", "picture", QStringLiteral("TESTBUTTON"), L::test, QStringLiteral("Lernübung : TEST"),
                [this] { TESTBUTTONClick(); });
+    clearOnBackArrow();
 }
 
 void TForm9::BUCHSTABENSCHIESSENBUTTONClick() { tavrio::comingSoon(); }

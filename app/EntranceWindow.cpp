@@ -104,6 +104,7 @@ TForm1::TForm1(QWidget* parent)
         d.area->hide();
         doors_.add(d.area, d.picture, tavrio::layout::litPicture("Eingang", d.name));
         connect(d.area, &cPictureArea::mouseMoved, this, d.move);
+        connect(d.area, &cPictureArea::focused, this, d.move);
         connect(d.area, &cPictureArea::clicked, this, d.click);
     }
 
@@ -113,7 +114,7 @@ TForm1::TForm1(QWidget* parent)
     link.setUnderline(true);
     Impressum->setFont(link);
     setTextColour(Impressum, Qt::white); // all colour groups: also while disabled
-    Impressum->setCursor(Qt::PointingHandCursor);
+    Impressum->setKeyReachable();
     Impressum->hide();
     connect(Impressum, &cPictureArea::clicked, this, &TForm1::ImpressumClick);
 

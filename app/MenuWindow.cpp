@@ -7,6 +7,7 @@
 #include "ui/PictureArea.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace tavrio {
@@ -34,13 +35,15 @@ cMenuWindow::cMenuWindow(const QString& name, QSize size, const QString& backgro
 
     Image2 = new cPictureArea(QStringLiteral("Image2"), layout::backArrow, this);
     Image2->setToolTip(backHint);
-    Image2->setCursor(Qt::PointingHandCursor);
+    Image2->setKeyReachable();
     connect(Image2, &cPictureArea::clicked, this, &cMenuWindow::Button1Click);
+    connect(Image2, &cPictureArea::focused, this, [this] { spots_.clear(); });
 
     Hilfe = new cPictureArea(QStringLiteral("Hilfe"), layout::helpButton, this);
     Hilfe->setToolTip(QStringLiteral("Hilfe!!!"));
-    Hilfe->setCursor(Qt::PointingHandCursor);
+    Hilfe->setKeyReachable();
     connect(Hilfe, &cPictureArea::clicked, this, &cMenuWindow::HilfeClick);
+    connect(Hilfe, &cPictureArea::focused, this, [this] { spots_.clear(); });
 
     makeFixedBorderless(this, size);
 }
@@ -51,22 +54,26 @@ void cMenuWindow::addHotSpot(const char* scene, const char* name, const char* pi
 {
     auto* spot = new cPictureArea(QLatin1String(name), rect, this);
     spot->setToolTip(hint);
-    spot->setCursor(Qt::PointingHandCursor);
+    spot->setKeyReachable();
     auto* picture = new QLabel(this);
     picture->setObjectName(QLatin1String(name) + QLatin1String(pictureSuffix));
     picture->setGeometry(rect);
     picture->hide();
     spots_.add(spot, picture, layout::litPicture(scene, name));
     connect(spot, &cPictureArea::mouseMoved, this, [this, spot] { spots_.light(spot); });
+    connect(spot, &cPictureArea::focused, this, [this, spot] { spots_.light(spot); });
     connect(spot, &cPictureArea::clicked, this, handler);
 
     auto* button = new QPushButton(hint, this);
     button->setObjectName(buttonName);
     button->hide();
     connect(button, &QPushButton::clicked, this, handler);
-    // The back arrow and the help button stay on top of the hot spots.
+    // The back arrow and the help button stay on top of the hot spots and
+    // come after them in the Tab order.
     Image2->raise();
     Hilfe->raise();
+    setTabOrder(spot, Hilfe);
+    setTabOrder(Hilfe, Image2);
 }
 
 void cMenuWindow::clearOnBackArrow()
@@ -78,9 +85,22 @@ void cMenuWindow::HilfeClick() { showHelp(help_); }
 
 void cMenuWindow::Button1Click() { close(); }
 
+void cMenuWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void cMenuWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // The window itself holds the focus, so no hot spot is framed and lit
+    // before the first Tab.
+    setFocus(Qt::OtherFocusReason);
     const QPixmap bg = loadPicture(background_);
     Image1->setPixmap(bg);
     Image1->resize(bg.isNull() ? size() : bg.size());

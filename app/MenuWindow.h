@@ -3,7 +3,9 @@
 // background picture (Image1, loaded on every show, dropped on close), hot
 // spots that light up under the mouse, a help button (Hilfe) and a back
 // arrow (Image2). Each hot spot has a hidden button with the same handler.
-// Closing the window shows and enables the window one level up.
+// Closing the window shows and enables the window one level up; Esc does
+// what the back arrow does. Tab walks the hot spots, the help button and the
+// back arrow; a focused hot spot is lit as under the mouse.
 #include "app/HotSpots.h"
 
 #include <QWidget>
@@ -40,6 +42,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString background_;

@@ -29,6 +29,7 @@
 #include "tools/phonetics/TForm25.h"
 #include "tools/vocabeditor/TForm3.h"
 #include "ui/HelpWindow.h"
+#include "ui/Screen.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
 
@@ -160,7 +161,9 @@ int run(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    chooseScaleFactor(argc, argv);
     QApplication app(argc, argv);
+    installFontSubstitutions();
     QApplication::setApplicationName(QStringLiteral("Tavrio"));
     QApplication::setOrganizationName(QStringLiteral("Quendel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));

@@ -9,6 +9,9 @@
 
 namespace {
 constexpr std::uint32_t MaxSetting = 100;
+constexpr std::int32_t kStartScore = 20;
+constexpr std::int32_t kMaxScore = 100;
+constexpr std::int32_t kEasyAbove = 80;
 
 std::uint8_t byteAt(const std::string& bytes, std::size_t pos)
 {
@@ -46,9 +49,9 @@ bool isPlainFileName(const std::string& name)
 
 cSession::cSession(const std::string& profileName)
 {
-    StartScore = 20;
-    MaxScore = 100;
-    EasyAbove = 80;
+    StartScore = kStartScore;
+    MaxScore = kMaxScore;
+    EasyAbove = kEasyAbove;
     MediumFrom = 40;
 
     Config.Load("config.ini");
@@ -134,8 +137,26 @@ void cSession::SetLearningSettings(std::uint32_t intensity, std::uint32_t strict
     WieHartBestraft = std::min(strictness, MaxSetting);
     Config.SetFloatValue("WieHartBestraft", WieHartBestraft);
     Config.SetFloatValue("WieIntensiv", WieIntensiv);
-    RewardStep = static_cast<std::int32_t>(100 / (WieIntensiv + 4));
-    PenaltyStep = -(RewardStep * static_cast<std::int32_t>(WieHartBestraft / 20));
+    const LearningSteps steps = StepsFor(WieIntensiv, WieHartBestraft);
+    RewardStep = steps.reward;
+    PenaltyStep = -steps.penalty;
+}
+
+cSession::LearningSteps cSession::StepsFor(std::uint32_t intensity, std::uint32_t strictness)
+{
+    intensity = std::min(intensity, MaxSetting);
+    strictness = std::min(strictness, MaxSetting);
+    LearningSteps steps{};
+    steps.reward = static_cast<std::int32_t>(100 / (intensity + 4));
+    steps.penalty = steps.reward * static_cast<std::int32_t>(strictness / 20);
+    // RecordAnswer adds the reward and stops at the maximum score. Without
+    // a reward (intensity 97 and above) a pair never gets there: 0.
+    int score = kStartScore;
+    while (steps.reward > 0 && score <= kEasyAbove) {
+        score = std::min(score + steps.reward, kMaxScore);
+        ++steps.rightAnswersToEasy;
+    }
+    return steps;
 }
 
 bool cSession::SaveConfig() { return Config.Save(); }

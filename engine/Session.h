@@ -46,6 +46,17 @@ public:
     std::uint32_t GetIntensity() const;
     std::uint32_t GetStrictness() const;
     void SetLearningSettings(std::uint32_t intensity, std::uint32_t strictness);
+
+    // What a pair of settings means for one pair's score: the points a right
+    // answer adds, the points a wrong one takes, and how many right answers
+    // in a row lift a new pair (start score) into "Leicht"; 0 when a right
+    // answer adds nothing, so no number of them does.
+    struct LearningSteps {
+        int reward;
+        int penalty;
+        int rightAnswersToEasy;
+    };
+    static LearningSteps StepsFor(std::uint32_t intensity, std::uint32_t strictness);
     // Writes "config.ini"; returns false (old file intact) when it cannot.
     bool SaveConfig();
 

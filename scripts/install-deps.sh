@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev libsqlite3-dev libmicrohttpd-dev libpq-dev wrk
   postgresql postgresql-contrib nginx-light
-  qt6-translations-l10n fonts-dejavu-core xvfb xauth x11-utils
+  qt6-translations-l10n fonts-dejavu-core fonts-comic-neue xvfb xauth x11-utils
   espeak-ng
 )
 missing=()

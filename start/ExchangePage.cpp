@@ -55,7 +55,7 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     Image6->lower();
 
     Image4 = new tavrio::cPictureArea(QStringLiteral("Image4"), L::backButton, container);
-    Image4->setCursor(Qt::PointingHandCursor);
+    Image4->setKeyReachable();
     connect(Image4, &tavrio::cPictureArea::clicked, this, &cExchangePage::Image4Click);
 
     searchforwhat = new QLineEdit(QStringLiteral("searchforwhat"), container);
@@ -95,7 +95,7 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
             [this](int row, int column) { StringGrid2SelectCell(column, row); });
 
     Label12 = new tavrio::cPictureArea(QStringLiteral("Label12"), L::mailArea, container);
-    Label12->setCursor(Qt::PointingHandCursor);
+    Label12->setKeyReachable();
     connect(Label12, &tavrio::cPictureArea::clicked, this, &cExchangePage::SelbstHinzuClick);
 
     Hochladen = new QPushButton(QStringLiteral("Liste hochladen"), container);

@@ -5,6 +5,7 @@
 #include "start/ExchangePage.h"
 #include "start/ExchangePages.h"
 #include "start/StartScreen.h"
+#include "start/TextPage.h"
 
 #include <QObject>
 
@@ -36,6 +37,9 @@ cExchangeClients& installExchange(TFormStart& start)
         QString::fromStdString(clients.config.mailAddress));
     cExchangePage* exchange = pages.exchange;
     start.setPageEnteredHandler(TFormStart::ExchangePage, [exchange] { exchange->PageEntered(); });
+    start.setPageBackHandler(TFormStart::ExchangePage, [exchange] { exchange->Image4Click(); });
+    cTextPage* text = pages.text;
+    start.setPageBackHandler(TFormStart::TextPage, [text] { text->Image5Click(); });
     start.setVersionCheck([&clients](int version) { clients.web.CheckVersion(version); });
     return clients;
 }

@@ -55,6 +55,8 @@ const QString kDiscardToChoose = QStringLiteral(
 const QString kDiscardToLeave = QStringLiteral(
     "Du hast die Datei geändert.\r\n Möchtest du ohne Speichern verlassen?\r\nAlle Änderungen gehen dann verloren!");
 
+const QString kDeleteRow = QStringLiteral("Die Zeile \"%1 - %2\" wirklich löschen?");
+
 QPushButton* button(const QString& caption, const char* name, const QRect& geometry, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -174,7 +176,7 @@ void cListEditorPage::enter()
 void cListEditorPage::ComboBox2Change()
 {
     if (changed_) {
-        if (!askYesNo(kDiscardToChoose)) {
+        if (!askYesNo(kDiscardToChoose, cDefaultAnswer::No)) {
             restorePreviousChoice();
             return;
         }
@@ -236,6 +238,11 @@ void cListEditorPage::ggrid()
         StringGrid1->edit(index);
         break;
     case cListEditorModel::DeleteColumn:
+        // A click slips easily; the row goes only when the learner says so.
+        if (!askYesNo(kDeleteRow.arg(index.siblingAtColumn(cListEditorModel::OriginalColumn).data().toString(),
+                                     index.siblingAtColumn(cListEditorModel::TranslationColumn).data().toString()),
+                       cDefaultAnswer::No))
+            break;
         model_->deleteRow(index.row());
         // A deleted row is lost unless the list is saved, so leaving asks.
         changed_ = true;
@@ -271,6 +278,10 @@ void cListEditorPage::Button7Click()
     // An added row is lost unless the list is saved, so leaving asks.
     changed_ = true;
     StringGrid1->scrollToBottom();
+    // Ready for the next pair.
+    Edit3->clear();
+    Edit4->clear();
+    Edit3->setFocus();
     if (lossyOriginal || lossyTranslation)
         reportReplacedCharacters();
 }
@@ -291,7 +302,7 @@ void cListEditorPage::Button6Click()
         showMessage(QStringLiteral("Die Vokablliste \"%1.vok\" existiert schon.").arg(name));
         return;
     }
-    if (changed_ && !askYesNo(kDiscardToChoose))
+    if (changed_ && !askYesNo(kDiscardToChoose, cDefaultAnswer::No))
         return;
     if (!WriteFileAtomic(bytes + ".vok", FormatList4({{"Original", "Translation", "1", ""}}))) {
         showMessage(QStringLiteral("Die Vokabelliste \"%1.vok\" konnte nicht angelegt werden.").arg(name));
@@ -363,7 +374,7 @@ void cListEditorPage::Button9Click()
 
 void cListEditorPage::Button5Click()
 {
-    if (changed_ && !askYesNo(kDiscardToLeave))
+    if (changed_ && !askYesNo(kDiscardToLeave, cDefaultAnswer::No))
         return;
     changed_ = false;
     owner_->showPage(TFormStart::ListSelectionPage);

@@ -21,6 +21,10 @@ namespace tavrio {
 
 namespace L = layout::start;
 
+const QString kNothingMarked = QStringLiteral(
+    "In den angehakten Listen ist kein Wort zum Üben markiert.\r\n"
+    "Markiere Wörter unter \"Vokabeln eingeben / verwalten\" oder hake eine andere Liste an.");
+
 namespace {
 constexpr int kFileBytes = Qt::UserRole;
 }
@@ -46,7 +50,7 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     Vokabelnauswahl_LosGehts->hide();
     connect(Vokabelnauswahl_LosGehts, &QPushButton::clicked, this, &cListSelectionPage::Vokabelnauswahl_LosGehtsClick);
     Label9 = new cPictureArea(QStringLiteral("Label9"), L::startButton, this);
-    Label9->setCursor(Qt::PointingHandCursor);
+    Label9->setKeyReachable();
     connect(Label9, &cPictureArea::clicked, this, &cListSelectionPage::Vokabelnauswahl_LosGehtsClick);
 
     Button4 = new QPushButton(QStringLiteral("Vokabeln eingeben / verwalten"), this);
@@ -59,7 +63,7 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     connect(Button30, &QPushButton::clicked, this, &cListSelectionPage::Button30Click);
     Image2 = new cPictureArea(QStringLiteral("Image2"), L::backArrow, this);
     Image2->setToolTip(QStringLiteral("Zurück zur Anmeldung"));
-    Image2->setCursor(Qt::PointingHandCursor);
+    Image2->setKeyReachable();
     connect(Image2, &cPictureArea::clicked, this, &cListSelectionPage::Image2Click);
 
     ComboBox4 = new QComboBox(this);
@@ -122,6 +126,12 @@ void cListSelectionPage::Vokabelnauswahl_LosGehtsClick()
     }
     if (!ticked) {
         showMessage(QStringLiteral("Oops, Du hast ja noch gar nichts zum Lernen ausgewählt."));
+        return;
+    }
+    // Only words marked for practice are loaded; with none the house would
+    // have nothing to ask.
+    if (s && s->CountWords(3) == 0) {
+        showMessage(kNothingMarked);
         return;
     }
     openWindow(owner_, owner_->houseWindow());

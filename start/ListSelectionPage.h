@@ -1,6 +1,8 @@
 #pragma once
 // Page 3 of the start screen (Tab_Vokabelauswahl): tick the lists to
-// practise and enter the house.
+// practise and enter the house. Ticked lists without a word marked for
+// practice keep the learner on the page with a message.
+#include <QString>
 #include <QWidget>
 
 class QComboBox;
@@ -12,6 +14,9 @@ namespace tavrio {
 
 class cPictureArea;
 class cTickList;
+
+// "Los gehts" with ticked lists that hold no word marked for practice.
+extern const QString kNothingMarked;
 
 class cListSelectionPage : public QWidget {
     Q_OBJECT

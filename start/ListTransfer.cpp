@@ -117,7 +117,7 @@ void cListTransfer::ImportClick()
         return;
     }
     if (FileExists(name + ".vok")
-        && !askYesNo(QStringLiteral("Die Liste \"%1\" gibt es schon. Ersetzen?").arg(shownName))) {
+        && !askYesNo(QStringLiteral("Die Liste \"%1\" gibt es schon. Ersetzen?").arg(shownName), cDefaultAnswer::No)) {
         return;
     }
     if (!WriteFileAtomic(name + ".vok", FormatList4(result.entries))) {

@@ -59,10 +59,10 @@ cLoginPage::cLoginPage(TFormStart* owner)
     Button1->hide();
     connect(Button1, &QPushButton::clicked, this, &cLoginPage::Button1Click);
     Label7 = new cPictureArea(QStringLiteral("Label7"), L::loginButton, this);
-    Label7->setCursor(Qt::PointingHandCursor);
+    Label7->setKeyReachable();
     connect(Label7, &cPictureArea::clicked, this, &cLoginPage::Button2Click);
     Label8 = new cPictureArea(QStringLiteral("Label8"), L::quitButton, this);
-    Label8->setCursor(Qt::PointingHandCursor);
+    Label8->setKeyReachable();
     connect(Label8, &cPictureArea::clicked, this, &cLoginPage::Button1Click);
     owner->addEntranceButton(this, L::toEntrance);
 }

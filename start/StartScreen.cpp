@@ -9,6 +9,7 @@
 #include "ui/Navigation.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -44,13 +45,17 @@ TFormStart::TFormStart(QWidget* parent)
     lists_ = new tavrio::cListSelectionPage(this);
     settings_ = new tavrio::cSettingsPage(this);
     PageControl1->addWidget(login_);
-    PageControl1->addWidget(new tavrio::cListEditorPage(this));
+    auto* editor = new tavrio::cListEditorPage(this);
+    PageControl1->addWidget(editor);
     PageControl1->addWidget(new tavrio::cEngineTestPage(this, login_));
     PageControl1->addWidget(lists_);
     PageControl1->addWidget(emptyPage("TabSheet4"));
     PageControl1->addWidget(emptyPage("TabSheet5"));
     PageControl1->addWidget(settings_);
     tavrio::makeFixedBorderless(this, QSize(800, 600));
+    back_[ListEditorPage] = [editor] { editor->Button5Click(); };
+    back_[ListSelectionPage] = [this] { lists_->Image2Click(); };
+    back_[SettingsPage] = [this] { settings_->Label21Click(); };
 }
 
 QWidget* TFormStart::page(int index) const
@@ -76,6 +81,25 @@ void TFormStart::setPageEnteredHandler(int index, std::function<void()> handler)
 {
     if (index >= 0 && index < PageCount)
         entered_[index] = std::move(handler);
+}
+
+void TFormStart::setPageBackHandler(int index, std::function<void()> handler)
+{
+    if (index >= 0 && index < PageCount)
+        back_[index] = std::move(handler);
+}
+
+void TFormStart::keyPressEvent(QKeyEvent* event)
+{
+    const int active = currentPage();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && active >= 0
+        && active < PageCount) {
+        event->accept();
+        if (back_[active])
+            back_[active]();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormStart::setVersionCheck(std::function<void(int)> check) { versionCheck_ = std::move(check); }

@@ -1,7 +1,8 @@
 #pragma once
 // TFormStart: the start screen, a borderless 800 x 600 window with a page
 // control whose tabs are invisible. The program switches pages; after every
-// switch PageControl1Changing runs as the routine of the entered page.
+// switch PageControl1Changing runs as the routine of the entered page. Esc
+// does what the page's back arrow or "Zurück" does.
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -42,6 +43,9 @@ public:
     // Routine run by PageControl1Changing when the page is entered (for the
     // pages other code fills).
     void setPageEnteredHandler(int index, std::function<void()> handler);
+    // What Esc does on a page that other code fills: its back arrow's
+    // routine. The login page has no way back; Esc does nothing there.
+    void setPageBackHandler(int index, std::function<void()> handler);
 
     // The exchange's version query; failures are ignored.
     void setVersionCheck(std::function<void(int)> check);
@@ -68,6 +72,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QStackedWidget* PageControl1;
@@ -75,6 +80,7 @@ private:
     tavrio::cListSelectionPage* lists_;
     tavrio::cSettingsPage* settings_;
     std::array<std::function<void()>, PageCount> entered_;
+    std::array<std::function<void()>, PageCount> back_;
     std::function<void(int)> versionCheck_;
     QWidget* mainWindow_ = nullptr;
     QWidget* house_ = nullptr;

@@ -21,7 +21,7 @@ cTextPage::cTextPage(QWidget* container, std::function<void(int)> showPage)
     Image5 = new tavrio::cPictureArea(QStringLiteral("Image5"), L::textBackButton, container);
     Image5->setText(QStringLiteral("Zur\u00fcck"));
     Image5->setAlignment(Qt::AlignCenter);
-    Image5->setCursor(Qt::PointingHandCursor);
+    Image5->setKeyReachable();
     connect(Image5, &tavrio::cPictureArea::clicked, this, &cTextPage::Image5Click);
 }
 

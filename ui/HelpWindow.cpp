@@ -5,6 +5,7 @@
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,9 +33,20 @@ void TForm15::showPicture(const QString& windowsPath)
     show();
     raise();
     activateWindow();
+    Schliessen->setFocus();
 }
 
 void TForm15::SchliessenClick() { close(); }
+
+void TForm15::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        SchliessenClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void TForm15::closeEvent(QCloseEvent* event)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // TForm15: the shared help window. A window's help button loads its help
-// picture into `Thema` and shows this window; "Schliessen" closes it and
-// drops the picture.
+// picture into `Thema` and shows this window; "Schliessen" (or Esc) closes
+// it and drops the picture.
 #include <QWidget>
 
 class QLabel;
@@ -22,6 +22,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* Thema;

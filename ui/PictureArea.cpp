@@ -1,5 +1,6 @@
 #include "ui/PictureArea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,15 +19,33 @@ cPictureArea::cPictureArea(const QString& objectName, const QRect& geometry, QWi
     setGeometry(geometry);
 }
 
+void cPictureArea::setKeyReachable()
+{
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
 void cPictureArea::paintEvent(QPaintEvent* event)
 {
     const QPixmap pm = pixmap();
     if (pm.isNull()) {
         QLabel::paintEvent(event);
-        return;
+    } else {
+        QPainter p(this);
+        p.drawPixmap(0, 0, pm);
     }
-    QPainter p(this);
-    p.drawPixmap(0, 0, pm);
+    if (hasFocus()) {
+        // White under black dashes, so the frame shows on dark and light
+        // pictures alike.
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        const QRectF frame = QRectF(rect()).adjusted(3, 3, -3, -3);
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRoundedRect(frame, 6, 6);
+        p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        p.drawRoundedRect(frame, 6, 6);
+    }
 }
 
 void cPictureArea::mouseMoveEvent(QMouseEvent* event)
@@ -43,6 +62,24 @@ void cPictureArea::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void cPictureArea::keyPressEvent(QKeyEvent* event)
+{
+    const bool clickKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Space;
+    if (clickKey && (focusPolicy() & Qt::TabFocus) && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void cPictureArea::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    emit focused();
 }
 
 } // namespace tavrio

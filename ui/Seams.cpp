@@ -39,6 +39,7 @@ public:
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         box.setDefaultButton(byDefault == cDefaultAnswer::No ? no : yes);
+        box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes;
     }

@@ -1,9 +1,8 @@
 #pragma once
 // A clickable area over an exercise's background picture (a button drawn
-// into the picture) that the keyboard reaches too: Tab gives it the focus
-// (a mouse click leaves the focus where it was, e.g. in the answer edit),
-// Return, Enter or Space click it, and a dashed frame shows the focus. A
-// caption, when set, is shown on a plain face that covers the drawn button.
+// into the picture) that the keyboard reaches too (see
+// cPictureArea::setKeyReachable). A caption, when set, is shown on a plain
+// face that covers the drawn button.
 #include "ui/PictureArea.h"
 
 #include <QColor>
@@ -16,7 +15,6 @@ public:
     void setFace(QColor face) { face_ = face; update(); }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -84,7 +84,7 @@ TForm5::TForm5(QWidget* parent)
         const cPoint at = cDigField::cellOrigin(k);
         auto* cell = new tavrio::cPictureArea(QStringLiteral("Image%1").arg(k),
                                               QRect(at.x, at.y, kCellPixels, kCellPixels), this);
-        cell->setCursor(Qt::PointingHandCursor);
+        cell->setKeyReachable();
         connect(cell, &tavrio::cPictureArea::clicked, this, &TForm5::Button2Click);
         cells_[k - 1] = cell;
     }
