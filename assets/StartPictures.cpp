@@ -45,7 +45,7 @@ bool paintLogin(const QString& dir)
 bool paintListSelection(const QString& dir)
 {
     namespace L = layout::start;
-    QImage img = backdrop(QStringLiteral("Was willst du heute lernen?"), L::listBox.adjusted(-30, -20, 30, 30));
+    QImage img = backdrop(QStringLiteral("Was willst du heute lernen?"), L::listBox.adjusted(-30, -20, 30, 46));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     drawCaption(p, QRect(L::listBox.left(), L::listBox.bottom() + 8, L::listBox.width(), 30),
