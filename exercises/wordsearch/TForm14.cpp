@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 
 using namespace tavrio::wordsearch;
 
@@ -91,7 +92,14 @@ TForm14::TForm14(QWidget* parent)
     addHelpButton(QRect(20, 550, 100, 32), QStringLiteral("Hilfe\\Woertersuchen.bmp"));
     addBackButton(QRect(680, 550, 100, 32));
     addFileName(QPoint(250, 520));
-    paintGrid();
+}
+
+void TForm14::showEvent(QShowEvent* event)
+{
+    // The letter pictures are loaded when the window is shown, not at start-up.
+    if (!event->spontaneous())
+        paintGrid();
+    cExerciseWindow::showEvent(event);
 }
 
 void TForm14::paintGrid()

@@ -26,6 +26,9 @@ public slots:
     void feldClick();
     void feldMouseMove(int x, int y);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void startRound();
     void stopWithMessage(const QString& text);

@@ -89,6 +89,7 @@ private slots:
     void counterReadsNonNumberAsZero_data();
     void counterReadsNonNumberAsZero();
     void backgroundLoadedOnShowAndReleasedOnClose();
+    void wordSearchGridPaintedOnlyOnceShown();
     void helpButtonShowsTheExercisePicture_data();
     void helpButtonShowsTheExercisePicture();
     void cribFollowsItsEnabledState_data();
@@ -206,6 +207,25 @@ void tst_ExerciseWindows::backgroundLoadedOnShowAndReleasedOnClose()
     form14_->close();
     QVERIFY(bg->pixmap().isNull());
     QCOMPARE(bg->size(), QSize(1, 1));
+}
+
+void tst_ExerciseWindows::wordSearchGridPaintedOnlyOnceShown()
+{
+    // Built at start-up, the grid loads no letter picture; showing it paints
+    // every cell (the "*" picture or its drawn stand-in).
+    TForm14 fresh;
+    const QImage& grid = static_cast<cLetterGrid*>(child<QWidget>(&fresh, "feld"))->image();
+    QImage blank(grid.size(), grid.format());
+    blank.fill(Qt::white);
+    QCOMPARE(grid, blank);
+    fresh.show();
+    for (const QPoint cell : {QPoint(10, 10), QPoint(150, 150), QPoint(310, 310)}) {
+        bool drawn = false;
+        for (int y = cell.y() - 10; y < cell.y() + 10 && !drawn; ++y)
+            for (int x = cell.x() - 10; x < cell.x() + 10 && !drawn; ++x)
+                drawn = grid.pixel(x, y) != blank.pixel(x, y);
+        QVERIFY2(drawn, qPrintable(QStringLiteral("cell at %1,%2 blank").arg(cell.x()).arg(cell.y())));
+    }
 }
 
 void tst_ExerciseWindows::helpButtonShowsTheExercisePicture_data()

@@ -81,7 +81,6 @@ TForm25::TForm25(QWidget* parent)
                                kSignSize, kSignSize),
                          this);
         b->setFont(signFont(caption));
-        b->setStyleSheet(QStringLiteral("padding: 0px;"));
         b->setToolTip(fromAnsi(s.hint));
         b->setAccessibleName(fromAnsi(s.hint));
         b->setProperty("signBytes", QByteArray::fromStdString(bytes));
@@ -96,6 +95,9 @@ TForm25::TForm25(QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &TForm25::Button1Click);
     for (const char* hidden : {"Button17", "Button40", "Button94"})
         namedButton(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
+    // One sheet for all sign buttons, set once they exist: a sheet per
+    // button costs noticeable start-up time.
+    setStyleSheet(QStringLiteral("QPushButton[signBytes] { padding: 0px; }"));
 }
 
 void TForm25::openFrom(QWidget* opener, PhoneticHandBack handBack)
