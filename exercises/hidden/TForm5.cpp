@@ -69,14 +69,15 @@ TForm5::TForm5(QWidget* parent)
     versuche = new cCounterField(QStringLiteral("versuche"), this);
     versuche->hide();
 
-    // The digging machine's brand plate.
-    addLabel(QStringLiteral("Buddelmaster"), QPoint(500, 430), {}, 22);
-    int x = 520;
+    // The digging machine's name above it, the plate "2 0 0 0" on its body
+    // (the body spans 460 .. 630 x 500 .. 545 of the background).
+    addLabel(QStringLiteral("Buddelmaster"), QPoint(500, 436), {}, 22);
+    int x = 500;
     for (const char* digit : {"2", "0", "0", "0"}) {
-        addLabel(QString::fromLatin1(digit), QPoint(x, 462), {}, 22);
+        addLabel(QString::fromLatin1(digit), QPoint(x, 504), {}, 22);
         x += 24;
     }
-    QLabel* underline = addLabel(QString(), QPoint(515, 494));
+    QLabel* underline = addLabel(QString(), QPoint(495, 534));
     underline->setFixedSize(100, 3);
     underline->setStyleSheet(QStringLiteral("background: black;"));
 

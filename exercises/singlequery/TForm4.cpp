@@ -27,7 +27,7 @@ TForm4::TForm4(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Vokabeln - Einzelabfrage"));
     addCounters();
-    addLabel(QStringLiteral("Vokabeln - Einzelabfrage"), QPoint(220, 40), QStringLiteral("Titel"), 32);
+    centreLabel(addLabel(QStringLiteral("Vokabeln - Einzelabfrage"), QPoint(0, 40), QStringLiteral("Titel"), 32), 400);
 
     addLabel(QStringLiteral("Orginal :"), QPoint(150, 160), {}, 18);
     Orginal = new QLineEdit(this);

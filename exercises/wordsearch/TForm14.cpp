@@ -64,7 +64,8 @@ TForm14::TForm14(QWidget* parent)
     y = 140;
     for (const char* line : {"Hinweis :", "Alle Zeichen, außer", "den Buchstaben des", "Alphabets werden durch",
                              "andere Buchstaben", "ersetzt."}) {
-        addLabel(QString::fromUtf8(line), QPoint(592, y), {}, 14);
+        // 13 px keeps "Alphabets werden durch" inside the panel's frame.
+        addLabel(QString::fromUtf8(line), QPoint(592, y), {}, 13);
         y += 20;
     }
     Anfang = addLabel(QStringLiteral("Anfang gefunden"), QPoint(590, 300), QStringLiteral("Anfang"), 18);
