@@ -117,12 +117,15 @@ TForm1::TForm1(QWidget* parent)
     Impressum->setKeyReachable();
     Impressum->hide();
     connect(Impressum, &cPictureArea::clicked, this, &TForm1::ImpressumClick);
+    // Only one thing is lit at a time: a door goes dark when the focus leaves it.
+    connect(Impressum, &cPictureArea::focused, this, &TForm1::Image1MouseMove);
 
     Hilfe = new cKeyArea(QStringLiteral("Hilfe"), L::help, this);
     Hilfe->setToolTip(QStringLiteral("Hilfe!!!"));
     Hilfe->setCursor(Qt::PointingHandCursor);
     Hilfe->hide();
     connect(Hilfe, &cPictureArea::clicked, this, &TForm1::HilfeClick);
+    connect(Hilfe, &cPictureArea::focused, this, &TForm1::Image1MouseMove);
 
     IntroBild = new cPictureArea(QStringLiteral("IntroBild"), QRect(0, 0, 800, 600), this);
     IntroBild->setPixmap(tavrio::loadPicture(kIntroPicture));

@@ -5,6 +5,7 @@
 #include "start/LoginPage.h"
 #include "start/StartScreen.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/Windows.h"
 
 #include <QComboBox>
@@ -19,22 +20,11 @@ namespace {
 
 constexpr QRect kTestLoginButton{10, 10, 120, 30};   // on the login page, hidden
 
-QPushButton* button(const QString& caption, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
 QLineEdit* labelledEdit(const QString& label, const QString& text, const char* name, int top, QWidget* parent)
 {
     auto* l = new QLabel(label, parent);
     l->setGeometry(20, top, 130, 30);
-    auto* e = new QLineEdit(text, parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(150, top, 260, 30);
-    return e;
+    return namedEdit(text, name, QRect(150, top, 260, 30), parent);
 }
 
 // Letters a-z become A-Z; umlauts, "ß" and everything else stay.
@@ -54,7 +44,7 @@ cEngineTestPage::cEngineTestPage(TFormStart* owner, cLoginPage* login)
     setObjectName(QStringLiteral("TabSheet3"));
     setPageFont(this);
 
-    auto* testLogin = button(QStringLiteral("Testlogin"), "Button10", kTestLoginButton, login);
+    auto* testLogin = namedButton(QStringLiteral("Testlogin"), "Button10", kTestLoginButton, login);
     testLogin->hide();
     connect(testLogin, &QPushButton::clicked, this, &cEngineTestPage::Button10Click);
 
@@ -64,31 +54,31 @@ cEngineTestPage::cEngineTestPage(TFormStart* owner, cLoginPage* login)
     ComboBox3->setGeometry(150, 20, 140, 30);
     auto* difficulty = new QLabel(QStringLiteral("Schwierigkeit :"), this);
     difficulty->setGeometry(20, 20, 130, 30);
-    connect(button(QStringLiteral("Gib Wort aus"), "Button12", {430, 20, 190, 30}, this), &QPushButton::clicked, this,
-            &cEngineTestPage::Button12Click);
+    connect(namedButton(QStringLiteral("Gib Wort aus"), "Button12", {430, 20, 190, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button12Click);
 
     Edit6 = labelledEdit(QStringLiteral("Datei :"), QStringLiteral("vokabeln.vok"), "Edit6", 60, this);
-    connect(button(QStringLiteral("AddVok-File"), "Button13", {430, 60, 190, 30}, this), &QPushButton::clicked, this,
-            &cEngineTestPage::Button13Click);
+    connect(namedButton(QStringLiteral("AddVok-File"), "Button13", {430, 60, 190, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button13Click);
 
     Edit8 = labelledEdit(QStringLiteral("Frage :"), QStringLiteral("selbstbewußt"), "Edit8", 100, this);
     Edit7 = labelledEdit(QStringLiteral("Antwort :"), QStringLiteral("self-confident"), "Edit7", 140, this);
     Edit9 = labelledEdit(QStringLiteral("Erwartet :"), QStringLiteral("self-confident"), "Edit9", 180, this);
-    connect(button(QStringLiteral("Ist das richtig?"), "Button14", {430, 100, 190, 30}, this), &QPushButton::clicked,
-            this, &cEngineTestPage::Button14Click);
-    connect(button(QStringLiteral("Schwierigkeit"), "Button15", {430, 140, 190, 30}, this), &QPushButton::clicked,
-            this, &cEngineTestPage::Button15Click);
-    connect(button(QStringLiteral("Ohne Groß/klein"), "Button17", {430, 180, 190, 30}, this), &QPushButton::clicked,
-            this, &cEngineTestPage::Button17Click);
-    connect(button(QStringLiteral("SaveProfile"), "Button16", {630, 20, 150, 30}, this), &QPushButton::clicked, this,
-            &cEngineTestPage::Button16Click);
+    connect(namedButton(QStringLiteral("Ist das richtig?"), "Button14", {430, 100, 190, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button14Click);
+    connect(namedButton(QStringLiteral("Schwierigkeit"), "Button15", {430, 140, 190, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button15Click);
+    connect(namedButton(QStringLiteral("Ohne Groß/klein"), "Button17", {430, 180, 190, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button17Click);
+    connect(namedButton(QStringLiteral("SaveProfile"), "Button16", {630, 20, 150, 30}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button16Click);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(20, 225, 760, 320);
-    connect(button(QStringLiteral("Zurück"), "Button11", {20, 556, 130, 32}, this), &QPushButton::clicked, this,
-            &cEngineTestPage::Button11Click);
+    connect(namedButton(QStringLiteral("Zurück"), "Button11", {20, 556, 130, 32}, this),
+            &QPushButton::clicked, this, &cEngineTestPage::Button11Click);
 }
 
 void cEngineTestPage::TabSheet3Show() { ComboBox3->setCurrentIndex(0); }

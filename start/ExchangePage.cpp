@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -253,18 +254,21 @@ void cExchangePage::ShowSearchResult(const std::string& word, const cStringList&
     const int n = static_cast<int>(chapterIds.size());
     StringGrid2->setRowCount(n + 1);
     StringGrid2->setColumnCount(7);
-    const QStringList header = {QStringLiteral("Buch"), QStringLiteral("Kapitel"), QString(),
+    const QStringList header = {QStringLiteral("Buch"), QStringLiteral("Kapitel"), QStringLiteral("W\u00f6rter"),
                                 QStringLiteral("Hinzugef\u00fcgt von"), QString(), QString(), QString()};
     const int widths[7] = {120, 215, 20, 100, 0, 0, 75};
+    QFont bold = StringGrid2->font();
+    bold.setBold(true);
+    const QFontMetrics headerMetrics(bold);
     for (int c = 0; c < 7; ++c) {
         auto* item = new QTableWidgetItem(header[c]);
-        QFont bold = item->font();
-        bold.setBold(true);
         item->setFont(bold);
         item->setBackground(StringGrid2->palette().button());
         StringGrid2->setItem(0, c, item);
-        StringGrid2->setColumnWidth(c, widths[c]);
-        StringGrid2->setColumnHidden(c, widths[c] == 0);
+        // A visible column is at least as wide as its header (with the cell's margins).
+        const int width = widths[c] == 0 ? 0 : qMax(widths[c], headerMetrics.horizontalAdvance(header[c]) + 12);
+        StringGrid2->setColumnWidth(c, width);
+        StringGrid2->setColumnHidden(c, width == 0);
     }
     auto at = [](const cStringList& list, int i) { return i < static_cast<int>(list.size()) ? list[i] : std::string(); };
     for (int i = 0; i < n; ++i) {

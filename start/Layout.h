@@ -29,6 +29,8 @@ inline constexpr QRect intensityBar{100, 200, 600, 26};
 inline constexpr QRect strictnessBar{100, 370, 600, 26};
 inline constexpr int intensityLabelsTop = 232;
 inline constexpr int strictnessLabelsTop = 402;
+// The captions under a bar may reach this far beside it, inside the drawn panel.
+inline constexpr int kScaleOverhang = 30;
 inline constexpr int intensityMeaningTop = 258;   // plain words under each bar
 inline constexpr int strictnessMeaningTop = 428;
 inline constexpr QRect saveButton{560, 515, 200, 62};    // drawn "Speichern"

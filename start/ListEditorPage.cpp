@@ -11,6 +11,7 @@
 #include "ui/Phonetic.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -57,22 +58,6 @@ const QString kDiscardToLeave = QStringLiteral(
 
 const QString kDeleteRow = QStringLiteral("Die Zeile \"%1 - %2\" wirklich löschen?");
 
-QPushButton* button(const QString& caption, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
-QLineEdit* edit(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
-{
-    auto* e = new QLineEdit(text, parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(geometry);
-    return e;
-}
-
 bool isWorkingDirectory(const QString& dir)
 {
     return QDir(dir).canonicalPath() == QDir::current().canonicalPath();
@@ -92,8 +77,8 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setGeometry(kListChoice);
     connect(ComboBox2, &QComboBox::activated, this, &cListEditorPage::ComboBox2Change);
-    Edit2 = edit(QStringLiteral("Vokabellistename"), "Edit2", kNameEdit, this);
-    Button6 = button(QStringLiteral("Neu"), "Button6", kNewButton, this);
+    Edit2 = namedEdit(QStringLiteral("Vokabellistename"), "Edit2", kNameEdit, this);
+    Button6 = namedButton(QStringLiteral("Neu"), "Button6", kNewButton, this);
     connect(Button6, &QPushButton::clicked, this, &cListEditorPage::Button6Click);
 
     model_ = new cListEditorModel([] { return static_cast<const cSession*>(session()); }, this);
@@ -117,24 +102,24 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     StringGrid1->setColumnHidden(cListEditorModel::PhoneticColumn, true);
     connect(StringGrid1, &QTableView::clicked, this, &cListEditorPage::ggrid);
 
-    Edit3 = edit(QStringLiteral("Original"), "Edit3", kOriginalEdit, this);
-    Edit4 = edit(QStringLiteral("Uebersetzung"), "Edit4", kTranslationEdit, this);
+    Edit3 = namedEdit(QStringLiteral("Original"), "Edit3", kOriginalEdit, this);
+    Edit4 = namedEdit(QStringLiteral("Uebersetzung"), "Edit4", kTranslationEdit, this);
     auto* phoneticLabel = new QLabel(QStringLiteral("Lautschrift :"), this);
     phoneticLabel->setGeometry(kPhoneticLabel);
-    Edit5 = edit(QString(), "Edit5", kPhoneticEdit, this);
+    Edit5 = namedEdit(QString(), "Edit5", kPhoneticEdit, this);
     Edit5->setReadOnly(true);
     Edit5->setFont(phoneticFont(16));
-    Button7 = button(QStringLiteral("Hinzufügen"), "Button7", kAddButton, this);
+    Button7 = namedButton(QStringLiteral("Hinzufügen"), "Button7", kAddButton, this);
     connect(Button7, &QPushButton::clicked, this, &cListEditorPage::Button7Click);
     connect(Edit4, &QLineEdit::returnPressed, this, &cListEditorPage::Button7Click);
-    LautschriftButton = button(QStringLiteral("Lautschrift"), "LautschriftButton", kPhoneticButton, this);
+    LautschriftButton = namedButton(QStringLiteral("Lautschrift"), "LautschriftButton", kPhoneticButton, this);
     connect(LautschriftButton, &QPushButton::clicked, this, &cListEditorPage::LautschriftButtonClick);
 
-    Button5 = button(QStringLiteral("Zurück"), "Button5", kBackButton, this);
+    Button5 = namedButton(QStringLiteral("Zurück"), "Button5", kBackButton, this);
     connect(Button5, &QPushButton::clicked, this, &cListEditorPage::Button5Click);
-    Button8 = button(QStringLiteral("Speichern"), "Button8", kSaveButton, this);
+    Button8 = namedButton(QStringLiteral("Speichern"), "Button8", kSaveButton, this);
     connect(Button8, &QPushButton::clicked, this, &cListEditorPage::Button8Click);
-    Button9 = button(QStringLiteral("Speichern als"), "Button9", kSaveAsButton, this);
+    Button9 = namedButton(QStringLiteral("Speichern als"), "Button9", kSaveAsButton, this);
     connect(Button9, &QPushButton::clicked, this, &cListEditorPage::Button9Click);
 
     // Lists in from other tools and out again.

@@ -9,6 +9,8 @@
 #include "ui/Windows.h"
 
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -133,28 +135,49 @@ bool cSettingsPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Captions spread evenly under the bar, the first flush left, the last
-// flush right.
+// Captions under the bar, each as wide as its text: the first flush left,
+// the last flush right, the others centred on their points of the bar. One
+// that would run into its left neighbour moves right; then, from the right,
+// one that would run into its right neighbour moves left, staying within the
+// drawn panel (kScaleOverhang beside the bar). Captions too wide for that
+// together take a smaller font.
 void cSettingsPage::addScaleLabels(const QStringList& captions, const QRect& bar, int top, const QString& prefix)
 {
+    constexpr int kGap = 12;
     const int n = int(captions.size());
+    const QRect span = bar.adjusted(-L::kScaleOverhang, 0, L::kScaleOverhang, 0);
+    QList<QLabel*> labels;
     for (int i = 0; i < n; ++i) {
         auto* label = new QLabel(captions[i], this);
         label->setObjectName(prefix + QString::number(i + 1));
-        // Wide enough for the whole caption in the page's font.
-        const int width = qMax(200, label->fontMetrics().horizontalAdvance(captions[i]) + 8);
-        const int centre = bar.left() + (n > 1 ? bar.width() * i / (n - 1) : bar.width() / 2);
-        int left = centre - width / 2;
-        Qt::Alignment align = Qt::AlignHCenter;
-        if (i == 0) {
-            left = bar.left();
-            align = Qt::AlignLeft;
-        } else if (i == n - 1) {
-            left = bar.right() - width + 1;
-            align = Qt::AlignRight;
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        labels << label;
+    }
+    QFont font = labels.isEmpty() ? this->font() : labels.first()->font();
+    QList<int> lefts(n);
+    const int startPixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (int px = qMax(startPixels, 10); px >= 10; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics metrics(font);
+        for (int i = 0; i < n; ++i) {
+            labels[i]->resize(metrics.horizontalAdvance(captions[i]) + 4, 22);
+            const int centre = bar.left() + (n > 1 ? bar.width() * i / (n - 1) : bar.width() / 2);
+            lefts[i] = i == 0 ? bar.left() : i == n - 1 ? bar.right() + 1 - labels[i]->width()
+                                                        : centre - labels[i]->width() / 2;
+            if (i > 0)
+                lefts[i] = qMax(lefts[i], lefts[i - 1] + labels[i - 1]->width() + kGap);
         }
-        label->setGeometry(left, top, width, 22);
-        label->setAlignment(align | Qt::AlignTop);
+        int right = span.right() + 1;
+        for (int i = n - 1; i >= 0; --i) {
+            lefts[i] = qMin(lefts[i], right - labels[i]->width());
+            right = lefts[i] - kGap;
+        }
+        if (n == 0 || lefts[0] >= span.left())
+            break;
+    }
+    for (int i = 0; i < n; ++i) {
+        labels[i]->setFont(font);
+        labels[i]->move(lefts[i], top);
     }
 }
 

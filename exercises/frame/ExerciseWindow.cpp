@@ -7,6 +7,7 @@
 #include "ui/Progress.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Unsaved.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -178,6 +179,10 @@ void cExerciseWindow::showEvent(QShowEvent* event)
 
 void cExerciseWindow::closeEvent(QCloseEvent* event)
 {
+    if (isVisible() && !tavrio::mayCloseWith(unsavedChanges())) {
+        event->ignore();
+        return;
+    }
     // Release the bitmap while the window is hidden.
     if (background_) {
         background_->clear();

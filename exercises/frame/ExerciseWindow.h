@@ -64,6 +64,8 @@ protected:
 
     // Where "Zurück" leads: the opener unless a window says otherwise.
     virtual QWidget* returnTarget() const { return opener_; }
+    // Work that closing would throw away; closing then asks first.
+    virtual bool unsavedChanges() const { return false; }
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -122,6 +122,7 @@ TForm20::TForm20(QWidget* parent)
 
     map_ = editorFrame();
     angewaehltes->setValue(kEmpty);
+    markSaved();
 }
 
 int TForm20::selectedCode() const { return angewaehltes->value(); }
@@ -184,6 +185,14 @@ QString TForm20::dialogProposal() const
 
 void TForm20::rememberDirectory(const QString& path) { dialogDirectory_ = QFileInfo(path).absolutePath(); }
 
+void TForm20::markSaved()
+{
+    savedMap_ = map_;
+    savedName_ = Name->text();
+}
+
+bool TForm20::unsavedChanges() const { return map_ != savedMap_ || Name->text() != savedName_; }
+
 void TForm20::SpeichernClick()
 {
     if (!saveable(map_)) {
@@ -209,6 +218,7 @@ void TForm20::SpeichernClick()
         tavrio::showMessage(QStringLiteral("NICHT gespeichert !"));
         return;
     }
+    markSaved();
     tavrio::showMessage(QStringLiteral("Gespeichert !"));
 }
 
@@ -234,6 +244,7 @@ void TForm20::Button7Click()
         const cEditorLoad load = loadEditorLevel(bytes, map_);
         if (load.nameRead)
             Name->setText(tavrio::fromAnsi(load.name));
+        markSaved();
         // The map is drawn before the message, so it shows behind the box.
         countCells();
         LoadMapClick();
@@ -248,6 +259,10 @@ void TForm20::Button7Click()
 
 void TForm20::showEvent(QShowEvent* event)
 {
+    cExerciseWindow::showEvent(event);
+    // A window manager restoring the window is no new start: the map stays.
+    if (event->spontaneous())
+        return;
     // The tools show their pictures beside their captions.
     const char* const tools[] = {"Button5", "Button3", "Button4", "Button2", "Button6"};
     const int codes[] = {kEmpty, kStart, kWall, kExit, kLetterField};
@@ -259,10 +274,10 @@ void TForm20::showEvent(QShowEvent* event)
     selectTool(kEmpty);
     Image1->setBackground(tavrio::loadPicture(QString::fromLatin1(kEditorBackground)));
     map_ = editorFrame();
+    markSaved();
     LoadMapClick();
     // The keyboard paints at once.
     Image1->setFocus();
-    cExerciseWindow::showEvent(event);
 }
 
 void TForm20::keyPressEvent(QKeyEvent* event)

@@ -40,12 +40,16 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The map or the level name differs from the last show, load or save.
+    bool unsavedChanges() const override;
 
 private:
     void selectTool(int code);
     void countCells();
     QString dialogProposal() const;
     void rememberDirectory(const QString& path);
+    // The map and name as they are now count as saved.
+    void markSaved();
 
     cLevelCanvas* Image1;
     QLabel* angewaehlt;
@@ -57,6 +61,8 @@ private:
     QLineEdit* Name;
     QPushButton* LoadMap;
     tavrio::level::cLevelMap map_;
+    tavrio::level::cLevelMap savedMap_;
+    QString savedName_;
     // The directory both file dialogs start in, once one was used.
     QString dialogDirectory_;
 };

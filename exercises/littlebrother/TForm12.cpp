@@ -3,6 +3,7 @@
 #include "engine/Random.h"
 #include "engine/Session.h"
 #include "exercises/frame/DrawMessage.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/littlebrother/Misspelling.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
@@ -184,11 +185,7 @@ void TForm12::askNext()
 namespace tavrio {
 void openLittleBrother(QWidget* room)
 {
-    TForm12* w = windows().form12;
-    if (!w)
-        return;
-    if (room)
-        room->setEnabled(false);
-    w->openFrom(room);
+    // The show handler asks the first question.
+    openExercise(windows().form12, room, [](TForm12&) {});
 }
 } // namespace tavrio

@@ -3,6 +3,7 @@
 #include "engine/Session.h"
 #include "exercises/frame/KeyArea.h"
 #include "exercises/frame/DrawMessage.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/wheel/WheelLayout.h"
 #include "exercises/wheel/WheelRules.h"
 #include "ui/Seams.h"
@@ -261,13 +262,9 @@ void TForm24::keyPressEvent(QKeyEvent* event)
 namespace tavrio {
 void openWheelOfFortune(QWidget* room)
 {
-    TForm24* w = windows().form24;
-    if (!w)
-        return;
-    if (room)
-        room->setEnabled(false);
-    w->findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
-    w->NaechsteRundeClick();
-    w->openFrom(room);
+    openExercise(windows().form24, room, [](TForm24& form) {
+        form.findChild<QPushButton*>(QStringLiteral("Button2"))->setText(kStart);
+        form.NaechsteRundeClick();
+    });
 }
 } // namespace tavrio

@@ -5,6 +5,7 @@
 #include "tests/support/NamedChild.h"
 
 #include "app/AtticWindow.h"
+#include "app/EntranceWindow.h"
 #include "app/ChildrensRoomWindow.h"
 #include "app/GardenWindow.h"
 #include "app/HouseWindow.h"
@@ -160,6 +161,34 @@ private slots:
         QCOMPARE(focused(), spot);
         QTest::keyClick(area, Qt::Key(key));
         QVERIFY(opened()->isVisible());
+    }
+
+    void impressumOrHelpTakingTheFocusDarkensTheLitDoor_data()
+    {
+        QTest::addColumn<QString>("door");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Start, then Impressum") << QStringLiteral("Start") << QStringLiteral("Impressum");
+        QTest::newRow("Ende, then help") << QStringLiteral("Ende") << QStringLiteral("Hilfe");
+        QTest::newRow("Optionen, then Start") << QStringLiteral("Optionen") << QStringLiteral("Start");
+    }
+    void impressumOrHelpTakingTheFocusDarkensTheLitDoor()
+    {
+        QFETCH(QString, door);
+        QFETCH(QString, next);
+        TForm1* entrance = windows().form1;
+        entrance->show();
+        for (int i = 0; i < 3; ++i)
+            entrance->Timer1Timer();
+        windows().formStart->hide();
+        QVERIFY(activate(entrance));
+        tavrio::test::namedChild<QWidget>(entrance, door)->setFocus(Qt::TabFocusReason);
+        QVERIFY(entrance->litDoor());
+        QCOMPARE(entrance->litDoor()->objectName(), door);
+        tavrio::test::namedChild<QWidget>(entrance, next)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focused(), next);
+        const bool nextIsDoor = next == QStringLiteral("Start");
+        QCOMPARE(entrance->litDoor() ? entrance->litDoor()->objectName() : QString(),
+                 nextIsDoor ? next : QString());
     }
 
     void theAtticsBackArrowDropsTheLitSpot()

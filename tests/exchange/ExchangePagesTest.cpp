@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -171,12 +172,23 @@ void ExchangePagesTest::resultGridRowsAndColumns()
     QCOMPARE(on4<QLabel>("searchresultfor")->text(), QStringLiteral("Suchergebnis f\u00fcr : \"Unit\""));
     QCOMPARE(grid->rowCount(), 4);
     QCOMPARE(grid->columnCount(), 7);
-    const QStringList header = {"Buch", "Kapitel", "", "Hinzugef\u00fcgt von", "", "", ""};
+    const QStringList header = {"Buch", "Kapitel", "W\u00f6rter", "Hinzugef\u00fcgt von", "", "", ""};
     const int widths[7] = {120, 215, 20, 100, 0, 0, 75};
     for (int c = 0; c < 7; ++c) {
-        QCOMPARE(grid->item(0, c)->text(), header[c]);
-        QCOMPARE(grid->columnWidth(c), widths[c]);
+        QTableWidgetItem* head = grid->item(0, c);
+        QCOMPARE(head->text(), header[c]);
+        QCOMPARE(grid->isColumnHidden(c), widths[c] == 0);
+        if (widths[c] == 0)
+            continue;
+        // At least the given width, and wide enough that no header is cut.
+        QVERIFY(grid->columnWidth(c) >= widths[c]);
+        QVERIFY2(QFontMetrics(head->font()).horizontalAdvance(head->text()) + 8 <= grid->columnWidth(c),
+                 qPrintable(head->text()));
     }
+    int shown = 0;
+    for (int c = 0; c < 7; ++c)
+        shown += grid->isColumnHidden(c) ? 0 : grid->columnWidth(c);
+    QVERIFY(shown <= grid->width() - 2 * grid->frameWidth());
     const QStringList row3 = {"Englisch 5", "Unit 3", "31", "Tavrio", "3", "12", "Installieren"};
     for (int c = 0; c < 7; ++c)
         QCOMPARE(grid->item(3, c)->text(), row3[c]);

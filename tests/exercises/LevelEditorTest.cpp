@@ -10,6 +10,7 @@
 #include "exercises/level/LevelReader.h"
 #include "exercises/level/TForm20.h"
 #include "ui/FileNames.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -43,6 +44,8 @@ private slots:
     void clicksPaintOnlyInnerCells_data();
     void clicksPaintOnlyInnerCells();
     void keyboardPaintsAndEscGoesBack();
+    void closingAsksOnlyOverUnsavedChanges_data();
+    void closingAsksOnlyOverUnsavedChanges();
     void saveChecksTheCounts_data();
     void saveChecksTheCounts();
     void saveNames_data();
@@ -168,10 +171,62 @@ void tst_LevelEditor::keyboardPaintsAndEscGoesBack()
     QTest::keyClick(canvas, Qt::Key_Return);
     QCOMPARE(form_->map().at(3, 2), kExit);
 
+    seams_.answers << true; // the painted map is thrown away
     QTest::keyClick(canvas, Qt::Key_Escape);
     QVERIFY(!form_->isVisible());
     QVERIFY(opener.isEnabled());
     tavrio::windows().form20 = nullptr;
+}
+
+void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("untouched") << QStringList{} << false << false << true;
+    QTest::newRow("painted, Nein keeps it open") << QStringList{"paint"} << false << true << false;
+    QTest::newRow("painted, Ja closes") << QStringList{"paint"} << true << true << true;
+    QTest::newRow("painted and painted back") << QStringList{"paint", "unpaint"} << false << false << true;
+    QTest::newRow("level name changed") << QStringList{"name"} << false << true << false;
+    QTest::newRow("drawn and saved") << QStringList{"level", "save"} << false << false << true;
+    QTest::newRow("saved, then painted") << QStringList{"level", "save", "paint"} << false << true << false;
+    QTest::newRow("painted, then a level loaded") << QStringList{"paint", "load"} << false << false << true;
+}
+
+void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    QWidget opener;
+    opener.show();
+    form_->hide();
+    form_->openFrom(&opener);
+    tavrio::test::cTempSession::writeFile("l.lvl", formatLevel(editorFrame(), "Keiner"));
+    for (const QString& step : steps) {
+        if (step == QStringLiteral("paint"))
+            paint("Button3", 5, 5);
+        else if (step == QStringLiteral("unpaint"))
+            paint("Button5", 5, 5);
+        else if (step == QStringLiteral("name"))
+            QTest::keyClicks(child<QLineEdit>("Name"), QStringLiteral("!"));
+        else if (step == QStringLiteral("level"))
+            drawLevel(20);
+        else {
+            seams_.fileAnswers << QStringLiteral("l.lvl");
+            click(step == QStringLiteral("save") ? "Speichern" : "Button7");
+        }
+    }
+    seams_.questions.clear();
+    seams_.answers << yes;
+    QTest::keyClick(child<cLevelCanvas>("Image1"), Qt::Key_Escape);
+    QCOMPARE(seams_.questions, asked ? QStringList{tavrio::kUnsavedOnClose} : QStringList{});
+    if (asked)
+        QCOMPARE(seams_.questionDefaults.last(), tavrio::cDefaultAnswer::No);
+    QCOMPARE(form_->isVisible(), !closed);
+    QCOMPARE(opener.isEnabled(), closed);
 }
 
 void tst_LevelEditor::saveChecksTheCounts_data()

@@ -5,6 +5,7 @@
 #include "tests/support/NamedChild.h"
 
 #include "engine/Session.h"
+#include "start/Layout.h"
 #include "start/ListSelectionPage.h"
 #include "start/SettingsPage.h"
 #include "start/StartScreen.h"
@@ -159,6 +160,34 @@ private slots:
             tavrio::session()->RecordAnswer("q", "a", true);
         }
         QCOMPARE(tavrio::session()->GetDifficulty("q", "a") == 0, steps.rightAnswersToEasy > 0);
+    }
+
+    void theCaptionsUnderEachBarShowWholeAndApart_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("bar");
+        QTest::newRow("intensity") << QStringLiteral("IntensivLabel") << 3 << QStringLiteral("WieIntensivWert");
+        QTest::newRow("strictness") << QStringLiteral("HartLabel") << 4 << QStringLiteral("WieHartBestraft");
+    }
+    void theCaptionsUnderEachBarShowWholeAndApart()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(int, count);
+        QFETCH(QString, bar);
+        const QRect under = child<QScrollBar>(bar.toLatin1().constData())
+                                ->geometry()
+                                .adjusted(-tavrio::layout::start::kScaleOverhang, 0,
+                                          tavrio::layout::start::kScaleOverhang, 0);
+        QRect previous;
+        for (int i = 1; i <= count; ++i) {
+            const auto* label = tavrio::test::namedChild<QLabel>(start.get(), prefix + QString::number(i));
+            const QRect r = label->geometry();
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= r.width(), qPrintable(label->text()));
+            QVERIFY2(r.left() >= under.left() && r.right() <= under.right(), qPrintable(label->text()));
+            QVERIFY2(previous.isNull() || previous.right() < r.left(), qPrintable(label->text()));
+            previous = r;
+        }
     }
 
     void losGehtsWithNoWordMarkedForPracticeSaysSoAndStays()

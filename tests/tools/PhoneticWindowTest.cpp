@@ -10,9 +10,11 @@
 #include "ui/Phonetic.h"
 #include "ui/Windows.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 
 using tavrio::test::cShellFixture;
@@ -208,8 +210,15 @@ private slots:
         QVERIFY(!form->playing());
     }
 
+    void schliessenHandsTheTextsToTheEditorAndTheOpener_data()
+    {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Schliessen") << false;
+        QTest::newRow("Esc") << true;
+    }
     void schliessenHandsTheTextsToTheEditorAndTheOpener()
     {
+        QFETCH(bool, byEsc);
         QWidget opener;
         opener.show();
         std::string handedBack = "unset";
@@ -220,7 +229,10 @@ private slots:
         form->setTexts(QStringLiteral("Bahn"), QStringLiteral("railway"), "b");
         click("Button53");
         click("Button37");
-        click("Button1");
+        if (byEsc)
+            QTest::keyClick(child<QPushButton>("Button37"), Qt::Key_Escape);
+        else
+            click("Button1");
         QVERIFY(!form->isVisible());
         QVERIFY(opener.isEnabled());
         QCOMPARE(handedBack, std::string("ba\xC9n"));
@@ -228,6 +240,36 @@ private slots:
         QCOMPARE(namedChild<QLineEdit>(editor.get(), QStringLiteral("Uebersetzung"))->text(), QStringLiteral("railway"));
         QCOMPARE(namedChild<tavrio::cPhoneticEdit>(editor.get(), QStringLiteral("Lautschrift"))->bytes(),
                  std::string("ba\xC9n"));
+    }
+
+    void tabWalksTheFieldsThenTheSignsRowByRowThenTheButtons()
+    {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        child<QLineEdit>("Original")->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> walk{QApplication::focusWidget()};
+        for (int i = 0; i < 3 + 84 + 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walk << QApplication::focusWidget();
+        }
+        QStringList names;
+        for (const QWidget* w : walk)
+            names << (w ? w->objectName() : QString());
+        QCOMPARE(names.mid(0, 3), (QStringList{"Original", "Uebersetzung", "Lautschrift"}));
+        QCOMPARE(names.mid(87), (QStringList{"Button95", "Button2", "Button1", "Original"}));
+        // Every sign once, in reading order: along a row, then down to the next.
+        QSet<QString> signs;
+        for (int i = 3; i < 87; ++i) {
+            QVERIFY2(walk[i]->property("signBytes").isValid(), qPrintable(names[i]));
+            signs << names[i];
+            if (i > 3) {
+                const QPoint a = walk[i - 1]->pos();
+                const QPoint b = walk[i]->pos();
+                QVERIFY2(b.y() > a.y() || (b.y() == a.y() && b.x() > a.x()), qPrintable(names[i]));
+            }
+        }
+        QCOMPARE(signs.size(), 84);
     }
 };
 

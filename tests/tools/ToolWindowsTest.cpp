@@ -4,6 +4,7 @@
 #include "ScriptedSeams.h"
 
 #include "tools/grammar/TForm6.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QDir>
@@ -55,6 +56,8 @@ private slots:
     void grammarFailedSaveKeepsTheOldFile();
     void grammarBackReturnsToItsOpener_data();
     void grammarBackReturnsToItsOpener();
+    void grammarAsksBeforeClosingOverUnsavedNotes_data();
+    void grammarAsksBeforeClosingOverUnsavedNotes();
 
 private:
     tavrio::test::ScriptedSeams seams_;
@@ -195,6 +198,47 @@ void tst_ToolWindows::grammarBackReturnsToItsOpener()
         child<QPushButton>(form6_.get(), "Button1")->click();
     QVERIFY(!form6_->isVisible());
     QVERIFY(opener.isVisible() && opener.isEnabled());
+}
+
+void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("untouched") << QStringList{} << false << false << true;
+    QTest::newRow("typed, Nein keeps it open") << QStringList{"type"} << false << true << false;
+    QTest::newRow("typed, Ja closes") << QStringList{"type"} << true << true << true;
+    QTest::newRow("typed and saved") << QStringList{"type", "save"} << false << false << true;
+    QTest::newRow("saved, then typed") << QStringList{"save", "type"} << false << true << false;
+    QTest::newRow("typed, then a file loaded") << QStringList{"save", "type", "load"} << false << false << true;
+}
+
+void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    QWidget opener;
+    opener.show();
+    form6_->openFrom(&opener);
+    auto* memo = child<QPlainTextEdit>(form6_.get(), "Memo1");
+    for (const QString& step : steps) {
+        if (step == QStringLiteral("type")) {
+            QTest::keyClicks(memo, QStringLiteral("der Hund"));
+        } else {
+            seams_.fileAnswers << QStringLiteral("notizen.gra");
+            child<QPushButton>(form6_.get(), step == QStringLiteral("save") ? "Speichern" : "Laden")->click();
+        }
+    }
+    seams_.answers << yes;
+    QTest::keyClick(memo, Qt::Key_Escape);
+    QCOMPARE(seams_.questions, asked ? QStringList{tavrio::kUnsavedOnClose} : QStringList{});
+    if (asked)
+        QCOMPARE(seams_.questionDefaults.first(), tavrio::cDefaultAnswer::No);
+    QCOMPARE(form6_->isVisible(), !closed);
+    QCOMPARE(opener.isEnabled(), closed);
 }
 
 QTEST_MAIN(tst_ToolWindows)

@@ -6,6 +6,7 @@
 #include "tools/phonetics/TForm25.h"
 #include "tools/vocabeditor/TForm3.h"
 #include "ui/Phonetic.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QLineEdit>
@@ -208,6 +209,49 @@ private slots:
         QVERIFY(form->isEnabled());
         QCOMPARE(namedChild<tavrio::cPhoneticEdit>(form.get(), QStringLiteral("Lautschrift"))->bytes(),
                  std::string("ba\xC9"));
+        click("Button1");
+        QVERIFY(!form->isVisible());
+        QVERIFY(options.isEnabled());
+    }
+
+    void closingAsksOnlyOverAChangedList_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("untouched") << QStringList{} << false;
+        QTest::newRow("fields edited, nothing stored") << QStringList{"edit"} << false;
+        QTest::newRow("new entry") << QStringList{"Button6"} << true;
+        QTest::newRow("edited entry stored") << QStringList{"edit", "Button4"} << true;
+        QTest::newRow("tick set") << QStringList{"tick"} << true;
+        QTest::newRow("new entry, then saved") << QStringList{"Button6", "save"} << false;
+        QTest::newRow("new entry, then a list loaded") << QStringList{"Button6", "save", "Button6", "load"} << false;
+    }
+    void closingAsksOnlyOverAChangedList()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, asked);
+        QWidget options;
+        form->openFrom(&options);
+        for (const QString& step : steps) {
+            if (step == QStringLiteral("edit"))
+                child<QLineEdit>("Orginal")->setText(QStringLiteral("Bahn"));
+            else if (step == QStringLiteral("tick"))
+                list()->item(0)->setCheckState(Qt::Checked);
+            else if (step == QStringLiteral("save"))
+                saveAs(QStringLiteral("liste.vok"));
+            else if (step == QStringLiteral("load"))
+                load(QStringLiteral("liste.vok"));
+            else
+                click(step.toLatin1().constData());
+        }
+        // "Nein" keeps the window and the list; "Ja" closes it.
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QCOMPARE(fx->seams.questions, asked ? QStringList{tavrio::kUnsavedOnClose} : QStringList{});
+        QCOMPARE(form->isVisible(), asked);
+        if (!asked)
+            return;
+        QCOMPARE(fx->seams.questionDefaults.last(), tavrio::cDefaultAnswer::No);
+        fx->seams.answers << true;
         click("Button1");
         QVERIFY(!form->isVisible());
         QVERIFY(options.isEnabled());

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 const QString kNotFound = QStringLiteral("Datei NICHT gefunden !");
@@ -64,7 +65,10 @@ TForm6::TForm6(QWidget* parent)
     help->setObjectName(QStringLiteral("Button2"));
     help->setGeometry(500, 540, 110, 36);
     addBackButton(QRect(630, 540, 130, 36));
+    Memo1->document()->setModified(false);
 }
+
+bool TForm6::unsavedChanges() const { return Memo1->document()->isModified(); }
 
 QWidget* TForm6::returnTarget() const
 {
@@ -90,6 +94,7 @@ void TForm6::setMemoLines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text << tavrio::fromAnsi(line);
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
+    Memo1->document()->setModified(false);
 }
 
 void TForm6::LadenClick()
@@ -110,6 +115,7 @@ void TForm6::LadenClick()
         break;
     case cReadResult::Missing:
         Memo1->setPlainText(kNotFound);
+        Memo1->document()->setModified(false);
         tavrio::showMessage(kNotFound);
         return;
     case cReadResult::Unreadable:
@@ -145,5 +151,6 @@ void TForm6::SpeichernClick()
         tavrio::showMessage(QStringLiteral("Datei konnte NICHT gespeichert werden !\r\nDie alte Datei bleibt, wie sie war."));
         return;
     }
+    Memo1->document()->setModified(false);
     tavrio::showMessage(QStringLiteral("Gespeichert !"));
 }

@@ -25,6 +25,8 @@ public slots:
 
 protected:
     QWidget* returnTarget() const override;
+    // The memo was edited since it was last loaded or saved.
+    bool unsavedChanges() const override;
 
 private:
     void setMemoLines(const std::vector<std::string>& lines);

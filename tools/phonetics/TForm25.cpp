@@ -18,6 +18,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+#include <utility>
+
 using namespace tavrio;
 
 namespace {
@@ -37,6 +40,15 @@ QFont signFont(const QString& caption)
     while (px > 20 && QFontMetrics(f).horizontalAdvance(caption) > kSignSize - 6)
         f = phoneticFont(--px);
     return f;
+}
+
+// Widgets in reading order: top to bottom, then left to right.
+QList<QWidget*> rowByRow(QList<QWidget*> widgets)
+{
+    std::stable_sort(widgets.begin(), widgets.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return widgets;
 }
 } // namespace
 
@@ -70,6 +82,7 @@ TForm25::TForm25(QWidget* parent)
     ListBox2->setFocusPolicy(Qt::NoFocus);
 
     const auto signs = phonetics::Signs();
+    QList<QWidget*> signButtons;
     for (std::size_t i = 0; i < signs.size(); ++i) {
         const phonetics::cSign& s = signs[i];
         const std::string bytes(s.bytes);
@@ -85,6 +98,7 @@ TForm25::TForm25(QWidget* parent)
         b->setAccessibleName(fromAnsi(s.hint));
         b->setProperty("signBytes", QByteArray::fromStdString(bytes));
         connect(b, &QPushButton::clicked, this, &TForm25::AddSign);
+        signButtons << b;
     }
 
     Button95 = namedButton(QStringLiteral("Letzter Weg"), "Button95", QRect(50, 490, 150, 34), this);
@@ -93,6 +107,12 @@ TForm25::TForm25(QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, &TForm25::Button2Click);
     Button1 = namedButton(QStringLiteral("Schliessen"), "Button1", QRect(600, 540, 150, 34), this);
     connect(Button1, &QPushButton::clicked, this, &TForm25::Button1Click);
+    // Tab walks the fields, the signs row by row as they stand, then the
+    // buttons below them.
+    QList<QWidget*> order{Original, Uebersetzung, Lautschrift};
+    order << rowByRow(signButtons) << Button95 << Button2 << Button1;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     for (const char* hidden : {"Button17", "Button40", "Button94"})
         namedButton(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
     // One sheet for all sign buttons, set once they exist: a sheet per

@@ -9,6 +9,7 @@
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Unsaved.h"
 #include "ui/Widgets.h"
 #include "ui/Windows.h"
 
@@ -135,6 +136,9 @@ TForm3::TForm3(QWidget* parent)
     // texts (no polling timer).
     connect(Vokabellisteorginal, &QListWidget::currentRowChanged, this, &TForm3::VokabellisteorginalClick);
     connect(Vokabellisteorginal, &QListWidget::itemSelectionChanged, this, &TForm3::VokabellisteorginalClick);
+    // A tick set or taken away is a change to the list.
+    connect(Vokabellisteorginal, &QListWidget::itemChanged, this, [this] { changed_ = true; });
+    changed_ = false;
 
     setTabOrder(Vokabellisteorginal, Orginal);
     setTabOrder(Orginal, Uebersetzung);
@@ -250,6 +254,7 @@ void TForm3::Button3Click()
     for (const vocabeditor::cVocable& v : vocabeditor::ParseVocabulary(bytes))
         appendEntry({v.original, v.translation, v.phonetic, v.checked});
     Vokabellisteorginal->setUpdatesEnabled(true);
+    changed_ = false;
     showMessage(QStringLiteral("Geladen !"));
 }
 
@@ -279,6 +284,7 @@ void TForm3::Button2Click()
                                    "NICHT gespeichert !"));
         return;
     }
+    changed_ = false;
     showMessage(QStringLiteral("Gespeichert !"));
 }
 
@@ -298,12 +304,17 @@ void TForm3::Button4Click()
     } else {
         appendEntry(e);
     }
+    changed_ = true;
     selectedorginal->setText(fromAnsi(e.original));
     selecteduebersetzung->setText(fromAnsi(e.translation));
     selectedLautschrift->setBytes(e.phonetic);
 }
 
-void TForm3::Button6Click() { appendEntry({"Neu Orginal", "Neu Uebersetzung", "", false}); }
+void TForm3::Button6Click()
+{
+    appendEntry({"Neu Orginal", "Neu Uebersetzung", "", false});
+    changed_ = true;
+}
 
 void TForm3::Button7Click()
 {
@@ -318,6 +329,7 @@ void TForm3::Button7Click()
     }
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         removeEntry(*it);
+    changed_ = changed_ || !rows.empty();
 }
 
 void TForm3::Button9Click()
@@ -343,6 +355,10 @@ void TForm3::showEvent(QShowEvent* event)
 
 void TForm3::closeEvent(QCloseEvent* event)
 {
+    if (isVisible() && !mayCloseWith(changed_)) {
+        event->ignore();
+        return;
+    }
     Image1->clear();
     Image1->resize(1, 1);
     event->accept();

@@ -79,4 +79,6 @@ private:
 
     QWidget* opener_ = nullptr;
     QString folder_;
+    // The list was changed since it was last loaded or saved.
+    bool changed_ = false;
 };
