@@ -76,14 +76,14 @@ TForm2::TForm2(QWidget* parent)
     Dateiname = new QLineEdit(QStringLiteral("Vokabeln.vok"), this);
     Dateiname->setObjectName(QStringLiteral("Dateiname"));
     Dateiname->setEnabled(false);
-    Dateiname->setGeometry(120, 160, 416, 30);
+    Dateiname->setGeometry(120, 160, 406, 30);
     // Disabled as a field the learner cannot type into, but readable.
     QPalette readable = Dateiname->palette();
     readable.setColor(QPalette::Disabled, QPalette::Text, readable.color(QPalette::Active, QPalette::Text));
     Dateiname->setPalette(readable);
-    auto* choose = button("Button2", QStringLiteral("andere Datei auswählen"), QRect(552, 140, 206, 34), this);
+    auto* choose = button("Button2", QStringLiteral("andere Datei auswählen"), QRect(540, 140, 220, 34), this);
     connect(choose, &QPushButton::clicked, this, &TForm2::Button2Click);
-    auto* edit = button("Button4", QStringLiteral("Datei editieren"), QRect(552, 186, 206, 34), this);
+    auto* edit = button("Button4", QStringLiteral("Datei editieren"), QRect(540, 186, 220, 34), this);
     connect(edit, &QPushButton::clicked, this, &TForm2::Button4Click);
 
     // The cribs of three exercises; the single query can be started here.
