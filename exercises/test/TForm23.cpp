@@ -22,6 +22,7 @@ using tavrio::exercises::DrawResult;
 namespace {
 const QString kNewTest = QStringLiteral("START");
 const QString kInk = QStringLiteral("color: #c8102e;");
+constexpr int kWordPixels = 16; // the words in the test lines
 } // namespace
 
 TForm23::TForm23(QWidget* parent)
@@ -61,7 +62,7 @@ TForm23::TForm23(QWidget* parent)
         line.mark->setStyleSheet(kInk);
         for (QLineEdit* e : {line.original, line.answer}) {
             QFont f = e->font();
-            f.setPixelSize(16);
+            f.setPixelSize(kWordPixels);
             e->setFont(f);
         }
         if (previous)
@@ -199,7 +200,9 @@ void TForm23::newTest()
     for (int k = 0; k < kLines; ++k) {
         lines_[k].expected->setText(tavrio::fromAnsi(drawn[k].translation));
         lines_[k].original->setText(tavrio::fromAnsi(drawn[k].original));
-        // A long word shows its start; the hint shows all of it.
+        // A long word takes a smaller font; one still too long shows its
+        // start, and the hint shows all of it.
+        fitFont(lines_[k].original, lines_[k].original->text(), kWordPixels, L::originalWidth - 10);
         lines_[k].original->setCursorPosition(0);
         lines_[k].original->setToolTip(lines_[k].original->text());
         lines_[k].answer->clear();

@@ -56,6 +56,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -213,6 +214,41 @@ void walkStartScreen(cShooter& s)
     tickList(start, QStringLiteral("Englisch"));
 }
 
+void type(QWidget* window, const char* field, const QString& text)
+{
+    auto* edit = static_cast<QLineEdit*>(child(window, field));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// One move in a round, so the pictures also show the windows' answers.
+const std::map<QString, std::function<void(QWidget*)>>& plays()
+{
+    static const std::map<QString, std::function<void(QWidget*)>> table = {
+        {"TForm4", [](QWidget* w) { type(w, "Uebersetzt", "falsch"); QTest::keyClick(child(w, "Uebersetzt"), Qt::Key_Return); }},
+        {"TForm5", [](QWidget* w) { type(w, "Uebersetzt", "falsch"); click(w, "Image45"); }},
+        {"TForm14", [](QWidget* w) { click(w, "Button2"); }},
+        {"TForm16", [](QWidget* w) { click(w, "Label8"); type(w, "Uebersetzt", "falsch"); click(w, "Label7"); }},
+        {"TForm22", [](QWidget* w) { click(w, "Joker1"); click(w, "Joker3"); }},
+        {"TForm23", [](QWidget* w) { type(w, "Test1Uebersetzt", "falsch"); click(w, "Richtig"); }},
+    };
+    return table;
+}
+
+// The exercise as opened, after one move when there is one, then Esc.
+void shootExercise(cShooter& s, QWidget* exercise)
+{
+    s.shot(exercise->objectName(), "open");
+    const auto play = plays().find(exercise->objectName());
+    if (play != plays().end() && exercise->isVisible()) {
+        play->second(exercise);
+        s.shot(exercise->objectName(), "played");
+    }
+    if (exercise->isVisible())
+        escape(exercise);
+}
+
 void walkRoom(cShooter& s, QWidget* house, const char* door, QWidget* room, const char* windowName,
               const char* lit, const std::vector<std::pair<const char*, QWidget*>>& exercises)
 {
@@ -221,9 +257,7 @@ void walkRoom(cShooter& s, QWidget* house, const char* door, QWidget* room, cons
     s.shot(windowName, "lit");
     for (const auto& [spot, exercise] : exercises) {
         click(room, spot);
-        s.shot(exercise->objectName(), "open");
-        if (exercise->isVisible())
-            escape(exercise);
+        shootExercise(s, exercise);
     }
     hover(room, "Image2");
     escape(room);
@@ -259,9 +293,7 @@ void walkHouse(cShooter& s)
     for (const auto& [spot, exercise] : Exercises{{"Papa", static_cast<QWidget*>(w.form17)},
                                                   {"Oma", static_cast<QWidget*>(w.form16)}}) {
         click(house, spot);
-        s.shot(exercise->objectName(), "open");
-        if (exercise->isVisible())
-            escape(exercise);
+        shootExercise(s, exercise);
     }
     escape(house); // back to the start screen
 }
@@ -298,9 +330,7 @@ void walkOptions(cShooter& s)
         // The single query's round starts with its "Start" button.
         if (window == static_cast<QWidget*>(w.form4))
             click(window, "Button2");
-        s.shot(window->objectName(), "open");
-        if (window->isVisible())
-            escape(window);
+        shootExercise(s, window);
     }
     escape(options);
 
