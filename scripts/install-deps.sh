@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev libxcb1-dev libxcb-randr0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev libsqlite3-dev libmicrohttpd-dev libpq-dev wrk
   postgresql postgresql-contrib nginx-light

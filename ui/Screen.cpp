@@ -1,8 +1,8 @@
 #include "ui/Screen.h"
 
+#include "ui/ScreenPixels.h"
+
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSettings>
 
 #include <algorithm>
@@ -30,15 +30,8 @@ void chooseScaleFactor(int& argc, char** argv)
     double factor = QSettings(QStringLiteral("Quendel"), QStringLiteral("Tavrio"))
                         .value(QStringLiteral("Skalierung"), 0.0)
                         .toDouble();
-    if (!(factor > 0.0)) {
-        QSize size;
-        {
-            const QGuiApplication probe(argc, argv);
-            if (const QScreen* screen = QGuiApplication::primaryScreen())
-                size = screen->geometry().size() * screen->devicePixelRatio();
-        }
-        factor = scaleFactorFor(size);
-    }
+    if (!(factor > 0.0))
+        factor = scaleFactorFor(primaryScreenPixels(argc, argv));
     factor = std::clamp(factor, 0.5, 8.0);
     if (factor != 1.0)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));

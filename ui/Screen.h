@@ -19,8 +19,8 @@ double scaleFactorFor(QSize screen);
 
 // Chooses the factor before the QApplication is made (Qt reads it then):
 // QT_SCALE_FACTOR when set, else the settings key "Skalierung" when above 0,
-// else scaleFactorFor(the primary screen), which a short-lived
-// QGuiApplication measures.
+// else scaleFactorFor(the primary screen), measured as cheaply as the
+// platform allows (ScreenPixels.h).
 void chooseScaleFactor(int& argc, char** argv);
 
 } // namespace tavrio

@@ -1,6 +1,7 @@
 // The look on any machine: the children's font, the drawing factor for large
 // screens, and the default button of Yes/No boxes.
 #include "ui/Screen.h"
+#include "ui/ScreenPixels.h"
 #include "ui/Seams.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+#include <vector>
 
 class ScreenTest : public QObject {
     Q_OBJECT
@@ -47,6 +50,38 @@ private slots:
             QVERIFY(800 * factor <= screen.width());
             QVERIFY(600 * factor <= screen.height());
         }
+    }
+
+    // The X server is asked directly only where Qt will draw through it.
+    void theScreenIsAskedOfXOnlyWhereQtUsesX_data()
+    {
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("direct");
+        QTest::newRow("X11 desktop") << QByteArray() << QByteArray(":0") << QStringList() << true;
+        QTest::newRow("xcb chosen") << QByteArray("xcb") << QByteArray(":0") << QStringList() << true;
+        QTest::newRow("xcb with options") << QByteArray("xcb:nograb") << QByteArray(":0") << QStringList() << true;
+        QTest::newRow("no display") << QByteArray() << QByteArray() << QStringList() << false;
+        QTest::newRow("offscreen") << QByteArray("offscreen") << QByteArray(":0") << QStringList() << false;
+        QTest::newRow("wayland") << QByteArray("wayland") << QByteArray(":0") << QStringList() << false;
+        QTest::newRow("-platform argument") << QByteArray() << QByteArray(":0")
+                                            << QStringList{QStringLiteral("-platform"), QStringLiteral("vnc")}
+                                            << false;
+    }
+    void theScreenIsAskedOfXOnlyWhereQtUsesX()
+    {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, display);
+        QFETCH(QStringList, args);
+        QFETCH(bool, direct);
+        std::vector<QByteArray> bytes{QByteArrayLiteral("tavrio")};
+        for (const QString& a : args)
+            bytes.push_back(a.toUtf8());
+        std::vector<char*> argv;
+        for (QByteArray& b : bytes)
+            argv.push_back(b.data());
+        QCOMPARE(tavrio::asksX11Directly(platform, display, int(argv.size()), argv.data()), direct);
     }
 
     void returnInAYesNoBoxTakesTheDefaultButton_data()
