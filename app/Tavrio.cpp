@@ -126,9 +126,11 @@ void createWindows()
     w.form24 = make<TForm24>();
     w.form25 = make<TForm25>();
 
+    // None of them has a native window yet, so the flag is only recorded
+    // (setWindowFlags would re-parent each window and all its children).
     for (QWidget* window : created())
         if (window != w.form1)
-            window->setWindowFlags(window->windowFlags() | Qt::Dialog);
+            window->overrideWindowFlags(window->windowFlags() | Qt::Dialog);
 
     w.formStart->setMainWindow(w.form1);
     w.formStart->setHouseWindow(w.form8);
