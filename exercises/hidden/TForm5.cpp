@@ -89,7 +89,7 @@ TForm5::TForm5(QWidget* parent)
         connect(cell, &tavrio::cPictureArea::clicked, this, &TForm5::Button2Click);
         cells_[k - 1] = cell;
     }
-    fillWater();
+    // The cells get their water pictures when a round starts (Button4Click).
 
     Button2 = new QPushButton(QStringLiteral("Imagesclick"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
