@@ -9,6 +9,7 @@
 #include "tools/options/TForm2.h"
 #include "ui/Assets.h"
 #include "ui/HelpWindow.h"
+#include "ui/Look.h"
 #include "ui/Navigation.h"
 #include "ui/PictureArea.h"
 #include "ui/Progress.h"
@@ -48,13 +49,6 @@ QLabel* hiddenPicture(const QString& name, const QRect& rect, QWidget* parent)
     label->setGeometry(rect);
     label->hide();
     return label;
-}
-
-void setTextColour(QWidget* w, QColor colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
 }
 
 QFont boldFont(int pixelSize)
@@ -113,7 +107,7 @@ TForm1::TForm1(QWidget* parent)
     QFont link = Impressum->font();
     link.setUnderline(true);
     Impressum->setFont(link);
-    setTextColour(Impressum, Qt::white); // all colour groups: also while disabled
+    tavrio::setTextColour(Impressum, Qt::white); // all colour groups: also while disabled
     Impressum->setKeyReachable();
     Impressum->hide();
     connect(Impressum, &cPictureArea::clicked, this, &TForm1::ImpressumClick);
@@ -137,12 +131,12 @@ TForm1::TForm1(QWidget* parent)
     Introtext->setObjectName(QStringLiteral("Introtext"));
     Introtext->setAlignment(Qt::AlignCenter);
     Introtext->setFont(boldFont(34));
-    setTextColour(Introtext, QColor(90, 45, 0));
+    tavrio::setTextColour(Introtext, QColor(90, 45, 0));
     Introstand = new QLabel(QStringLiteral("3"), this);
     Introstand->setObjectName(QStringLiteral("Introstand"));
     Introstand->setAlignment(Qt::AlignCenter);
     Introstand->setFont(boldFont(72));
-    setTextColour(Introstand, QColor(208, 64, 0));
+    tavrio::setTextColour(Introstand, QColor(208, 64, 0));
     for (QLabel* l : {Introtext, Introstand})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
 

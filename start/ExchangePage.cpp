@@ -4,6 +4,7 @@
 #include "start/ExchangeLayout.h"
 #include "ui/Assets.h"
 #include "ui/FileNames.h"
+#include "ui/Look.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
@@ -113,7 +114,10 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     NichtErreichbar = new QLabel(QStringLiteral("Die Tauschb\u00f6rse ist gerade nicht erreichbar."), container);
     NichtErreichbar->setObjectName(QStringLiteral("NichtErreichbar"));
     NichtErreichbar->setGeometry(L::unreachableLabel);
-    NichtErreichbar->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    tavrio::setTextColour(NichtErreichbar, QColor(0xb0, 0, 0));
+    QFont bold = NichtErreichbar->font();
+    bold.setBold(true);
+    NichtErreichbar->setFont(bold);
     NichtErreichbar->hide();
 
     Hochladebericht = new QLabel(container);

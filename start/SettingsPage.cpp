@@ -4,6 +4,7 @@
 #include "start/Layout.h"
 #include "start/StartScreen.h"
 #include "ui/Assets.h"
+#include "ui/Look.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
@@ -84,7 +85,7 @@ cSettingsPage::cSettingsPage(TFormStart* owner)
     // Drawn behind the bar that has the focus.
     focusRing_ = new QWidget(this);
     focusRing_->setObjectName(QStringLiteral("Fokusrahmen"));
-    focusRing_->setStyleSheet(QStringLiteral("background: #1e50b4; border-radius: 4px;"));
+    setStyleSheetWhenShown(focusRing_, QStringLiteral("background: #1e50b4; border-radius: 4px;"));
     focusRing_->hide();
     for (QScrollBar* bar : {WieIntensivWert, WieHartBestraft}) {
         bar->installEventFilter(this);

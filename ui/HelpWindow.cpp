@@ -1,6 +1,7 @@
 #include "ui/HelpWindow.h"
 
 #include "ui/Assets.h"
+#include "ui/Look.h"
 #include "ui/Navigation.h"
 #include "ui/Windows.h"
 
@@ -18,7 +19,7 @@ TForm15::TForm15(QWidget* parent)
     Thema->setObjectName(QStringLiteral("Thema"));
     Thema->setGeometry(0, 0, 800, 600);
     Thema->setAlignment(Qt::AlignCenter);
-    Thema->setStyleSheet(QStringLiteral("background: white;"));
+    tavrio::setBackground(Thema, Qt::white);
     Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     Schliessen->setGeometry(690, 560, 100, 30);

@@ -7,6 +7,7 @@
 #include "exercises/grandma/GrandmaLayout.h"
 #include "exercises/grandma/GrandmaRules.h"
 #include "ui/HelpWindow.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -50,7 +51,7 @@ TForm16::TForm16(QWidget* parent)
     addLabel(QStringLiteral("kleine Hilfe :"), QPoint(left, 196), {}, 18);
     Schlange = addLabel(QString(), QPoint(L::lettersCentre, L::lettersY), QStringLiteral("Schlange"), 22);
     Schlange->setTextFormat(Qt::PlainText);
-    Schlange->setStyleSheet(QStringLiteral("color: #a0307a;"));
+    tavrio::setTextColour(Schlange, QColor(0xa0, 0x30, 0x7a));
 
     addLabel(QStringLiteral("Ich glaube es heißt,"), QPoint(left, 270), {}, 18);
     Uebersetzt = new QLineEdit(this);

@@ -5,6 +5,7 @@
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/frame/WordDraw.h"
 #include "ui/Assets.h"
+#include "ui/Look.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
@@ -79,7 +80,7 @@ TForm5::TForm5(QWidget* parent)
     }
     QLabel* underline = addLabel(QString(), QPoint(495, 534));
     underline->setFixedSize(100, 3);
-    underline->setStyleSheet(QStringLiteral("background: black;"));
+    tavrio::setBackground(underline, Qt::black);
 
     for (int k = 1; k <= kCells; ++k) {
         const cPoint at = cDigField::cellOrigin(k);

@@ -5,6 +5,7 @@
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/littlebrother/Misspelling.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -42,7 +43,7 @@ TForm12::TForm12(QWidget* parent)
 
     centreLabel(addLabel(QStringLiteral("Wie schreibt man "), QPoint(0, 120), {}, 18), 200);
     OrginalAnzeige = plain(addLabel(QString(), QPoint(200, 150), QStringLiteral("OrginalAnzeige"), 28));
-    OrginalAnzeige->setStyleSheet(QStringLiteral("color: #1e3c8c;"));
+    tavrio::setTextColour(OrginalAnzeige, QColor(0x1e, 0x3c, 0x8c));
     centreLabel(addLabel(QStringLiteral("übersetzt ?"), QPoint(0, 195), {}, 18), 200);
 
     const auto answerButton = [this](const char* name, int y, void (TForm12::*slot)()) {

@@ -5,6 +5,7 @@
 #include "exercises/frame/DrawMessage.h"
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/frame/WordFields.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -62,8 +63,12 @@ QLabel* ladderLabel(QWidget* parent, const QString& text, QRect at, QColor colou
     auto* l = new QLabel(text, parent);
     l->setGeometry(at);
     l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("background: %1; color: %2; font-size: 13px; font-weight: bold;")
-                         .arg(back.name(QColor::HexArgb), colour.name()));
+    tavrio::setTextColour(l, colour);
+    tavrio::setBackground(l, back);
+    QFont f = l->font();
+    f.setPixelSize(13);
+    f.setBold(true);
+    l->setFont(f);
     return l;
 }
 } // namespace
@@ -74,7 +79,7 @@ TForm22::TForm22(QWidget* parent)
     setWindowTitle(QStringLiteral("Wer wird Vokablär?"));
     addBackground(QStringLiteral("BG\\WerwirdVokablär.bmp"));
     QLabel* title = addLabel(QStringLiteral("Wer wird Vokablär?"), QPoint(0, 24), QStringLiteral("Titel"), 34);
-    title->setStyleSheet(QStringLiteral("color: rgb(255, 200, 40);"));
+    tavrio::setTextColour(title, QColor(255, 200, 40));
     centreLabel(title, kWordCentreX);
 
     // The ladder, "100" at the bottom; the safe levels in gold.
@@ -96,7 +101,7 @@ TForm22::TForm22(QWidget* parent)
     Sicher->hide();
 
     OrginalAnzeige = addLabel(QString(), QPoint(kWordCentreX, 150), QStringLiteral("OrginalAnzeige"), 30);
-    OrginalAnzeige->setStyleSheet(QStringLiteral("color: white;"));
+    tavrio::setTextColour(OrginalAnzeige, Qt::white);
 
     const QRect answerAt[kAnswers] = {{40, 230, 260, 50}, {320, 230, 260, 50}, {40, 295, 260, 50},
                                       {320, 295, 260, 50}};
@@ -104,7 +109,7 @@ TForm22::TForm22(QWidget* parent)
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("Antwort%1").arg(k + 1));
         b->setGeometry(answerAt[k]);
-        b->setStyleSheet(kAnswerStyle);
+        tavrio::setStyleSheetWhenShown(b, kAnswerStyle);
         // Return on the focused answer hands it in (Space as on any button).
         b->setAutoDefault(true);
         connect(b, &QPushButton::clicked, this, &TForm22::Antwort1Click);
@@ -113,25 +118,24 @@ TForm22::TForm22(QWidget* parent)
     WelcherButton = new cCounterField(QStringLiteral("WelcherButton"), this);
     WelcherButton->hide();
 
-    addLabel(QStringLiteral("Joker"), QPoint(40, 375), QStringLiteral("Label1"), 20)
-        ->setStyleSheet(QStringLiteral("color: white;"));
+    tavrio::setTextColour(addLabel(QStringLiteral("Joker"), QPoint(40, 375), QStringLiteral("Label1"), 20), Qt::white);
     const char* jokerCaptions[3] = {"50/50", "Tel.", "Publikum"};
     void (TForm22::*jokerSlots[3])() = {&TForm22::Joker1Click, &TForm22::Joker2Click, &TForm22::Joker3Click};
     for (int k = 0; k < 3; ++k) {
         auto* b = new QPushButton(QString::fromLatin1(jokerCaptions[k]), this);
         b->setObjectName(QStringLiteral("Joker%1").arg(k + 1));
         b->setGeometry(40 + k * 120, 405, 110, 36);
-        b->setStyleSheet(kJokerStyle);
+        tavrio::setStyleSheetWhenShown(b, kJokerStyle);
         b->setAutoDefault(true);
         connect(b, &QPushButton::clicked, this, jokerSlots[k]);
         jokers_[k] = b;
     }
 
     QLabel* balance = addLabel(QStringLiteral("Guthaben :"), QPoint(40, 480), QStringLiteral("Label2"), 22);
-    balance->setStyleSheet(QStringLiteral("color: white;"));
+    tavrio::setTextColour(balance, Qt::white);
     Guthaben = addLabel(QStringLiteral("0"), QPoint(balance->x() + balance->width() + 12, 480),
                         QStringLiteral("Guthaben"), 22);
-    Guthaben->setStyleSheet(QStringLiteral("color: rgb(255, 200, 40);"));
+    tavrio::setTextColour(Guthaben, QColor(255, 200, 40));
     Guthaben->setFixedWidth(200);
 
     Orginal = addHiddenEdit(QStringLiteral("Orginal"));

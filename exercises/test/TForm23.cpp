@@ -7,6 +7,7 @@
 #include "exercises/frame/WordFields.h"
 #include "exercises/test/TestLayout.h"
 #include "ui/HelpWindow.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -21,7 +22,7 @@ using tavrio::exercises::DrawResult;
 
 namespace {
 const QString kNewTest = QStringLiteral("START");
-const QString kInk = QStringLiteral("color: #c8102e;");
+const QColor kInk(0xc8, 0x10, 0x2e);
 constexpr int kWordPixels = 16; // the words in the test lines
 } // namespace
 
@@ -59,7 +60,7 @@ TForm23::TForm23(QWidget* parent)
         line.mark = addLabel(QString(), QPoint(at.x() + L::markOffset, at.y() - 2),
                              QStringLiteral("Label%1").arg(10 + k), 24);
         line.mark->setFixedWidth(L::markWidth);
-        line.mark->setStyleSheet(kInk);
+        tavrio::setTextColour(line.mark, kInk);
         for (QLineEdit* e : {line.original, line.answer}) {
             QFont f = e->font();
             f.setPixelSize(kWordPixels);
@@ -77,15 +78,15 @@ TForm23::TForm23(QWidget* parent)
     scoreParts_ << Punktzahl << addLabel(QStringLiteral("__"), QPoint(176, 414), {}, 28)
                 << addLabel(QStringLiteral("10"), QPoint(180, 448), {}, 28);
     for (QLabel* l : scoreParts_)
-        l->setStyleSheet(kInk);
+        tavrio::setTextColour(l, kInk);
     PZZusatz3 = addLabel(QString(), L::markCircle.topLeft(), QStringLiteral("PZZusatz3"));
     PZZusatz3->setFixedSize(L::markCircle.size());
-    PZZusatz3->setStyleSheet(QStringLiteral("border: 4px solid #c8102e; border-radius: %1px;")
-                                 .arg(L::markCircle.width() / 2));
+    tavrio::setStyleSheetWhenShown(PZZusatz3, QStringLiteral("border: 4px solid #c8102e; border-radius: %1px;")
+                                                  .arg(L::markCircle.width() / 2));
     Zensur = addLabel(QString(), L::markCircle.topLeft(), QStringLiteral("Zensur"), 44);
     Zensur->setFixedSize(L::markCircle.size());
     Zensur->setAlignment(Qt::AlignCenter);
-    Zensur->setStyleSheet(kInk);
+    tavrio::setTextColour(Zensur, kInk);
     scoreParts_ << PZZusatz3 << Zensur;
     showScore(false);
 
@@ -96,7 +97,7 @@ TForm23::TForm23(QWidget* parent)
     big.setPixelSize(26);
     big.setBold(true);
     Richtig->setFont(big);
-    Richtig->setStyleSheet(kInk);
+    tavrio::setTextColour(Richtig, kInk);
     connect(Richtig, &tavrio::cPictureArea::clicked, this, &TForm23::RichtigClick);
     auto* help = new cKeyArea(QStringLiteral("Hilfe"), L::help, this);
     help->setToolTip(QStringLiteral("Hilfe"));

@@ -6,6 +6,7 @@
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/wheel/WheelLayout.h"
 #include "exercises/wheel/WheelRules.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -48,13 +49,13 @@ TForm24::TForm24(QWidget* parent)
     Uebersetzungvon = addLabel(QString(), QPoint(Uebersetzungvonlabel->x() + Uebersetzungvonlabel->width() + 8, 130),
                                QStringLiteral("Uebersetzungvon"), 16);
     Uebersetzungvon->setTextFormat(Qt::PlainText);
-    Uebersetzungvon->setStyleSheet(QStringLiteral("color: #1e3c8c;"));
+    tavrio::setTextColour(Uebersetzungvon, QColor(0x1e, 0x3c, 0x8c));
     Uebersetzungvonlabel->hide();
     Uebersetzungvon->hide();
 
     QLabel* choose = addLabel(QStringLiteral("Wählen Sie einen Buchstaben, für "), QPoint(40, 172), {}, 16);
     Einsatz = addLabel(QStringLiteral("100"), QPoint(choose->x() + choose->width(), 172), QStringLiteral("Einsatz"), 16);
-    Einsatz->setStyleSheet(QStringLiteral("color: #c01818;"));
+    tavrio::setTextColour(Einsatz, QColor(0xc0, 0x18, 0x18));
     Einsatz->setFixedWidth(80);
     addLabel(QStringLiteral("(Vokale kosten 300 Einsatz)"), QPoint(40, 196), {}, 14);
 

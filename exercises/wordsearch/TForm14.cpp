@@ -7,6 +7,7 @@
 #include "exercises/wordsearch/LetterGrid.h"
 #include "exercises/wordsearch/LetterPictures.h"
 #include "ui/Assets.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -71,7 +72,7 @@ TForm14::TForm14(QWidget* parent)
     Anfang = addLabel(QStringLiteral("Anfang gefunden"), QPoint(590, 300), QStringLiteral("Anfang"), 18);
     Ende = addLabel(QStringLiteral("Ende gefunden"), QPoint(590, 330), QStringLiteral("Ende"), 18);
     for (QLabel* l : {Anfang, Ende}) {
-        l->setStyleSheet(QStringLiteral("color: red;"));
+        tavrio::setTextColour(l, Qt::red);
         l->hide();
     }
 

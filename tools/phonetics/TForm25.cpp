@@ -3,6 +3,7 @@
 #include "engine/ListFile.h"
 #include "tools/phonetics/PhoneticSigns.h"
 #include "tools/vocabeditor/TForm3.h"
+#include "ui/Look.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
@@ -115,9 +116,9 @@ TForm25::TForm25(QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
     for (const char* hidden : {"Button17", "Button40", "Button94"})
         namedButton(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
-    // One sheet for all sign buttons, set once they exist: a sheet per
-    // button costs noticeable start-up time.
-    setStyleSheet(QStringLiteral("QPushButton[signBytes] { padding: 0px; }"));
+    // One sheet for all sign buttons, set when the window is first shown:
+    // a sheet costs noticeable start-up time.
+    setStyleSheetWhenShown(this, QStringLiteral("QPushButton[signBytes] { padding: 0px; }"));
 }
 
 void TForm25::openFrom(QWidget* opener, PhoneticHandBack handBack)
