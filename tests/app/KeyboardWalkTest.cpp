@@ -1,6 +1,7 @@
 // A pupil's whole way with the keyboard alone: the count-down, a new
 // profile typed in and created, a list ticked, "Los gehts", then every room
-// of the house and every exercise in it, each left again with Esc. Keys go
+// of the house and every exercise in it, each left again with Esc; and the
+// entrance's options with the tools they open. Keys go
 // to whatever holds the focus, as on a real keyboard; a step that Tab cannot
 // reach fails with the name of the control it looked for.
 #include "tests/app/ShellFixture.h"
@@ -12,6 +13,8 @@
 #include "app/HouseWindow.h"
 #include "app/Tavrio.h"
 #include "exercises/grandma/TForm16.h"
+#include "exercises/level/TForm20.h"
+#include "exercises/singlequery/TForm4.h"
 #include "exercises/helpdad/TForm17.h"
 #include "exercises/hidden/TForm5.h"
 #include "exercises/littlebrother/TForm12.h"
@@ -22,8 +25,12 @@
 #include "exercises/wordsearch/TForm14.h"
 #include "engine/Session.h"
 #include "start/StartScreen.h"
+#include "tools/grammar/TForm6.h"
+#include "tools/options/TForm2.h"
+#include "tools/vocabeditor/TForm3.h"
 #include "ui/Windows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <functional>
@@ -73,6 +80,13 @@ void tabTo(const QString& name)
     QVERIFY2(focused() == name, qPrintable(QStringLiteral("Tab does not reach %1 in %2").arg(name, active())));
 }
 
+// Return on a picture area, Space on a push button (outside dialogs Qt's
+// push buttons take Space only).
+void pressFocused()
+{
+    press(qobject_cast<QAbstractButton*>(QApplication::focusWidget()) ? Qt::Key_Space : Qt::Key_Return);
+}
+
 void expectActive(QWidget* w)
 {
     QVERIFY2(w->isVisible(), qPrintable(w->objectName() + QStringLiteral(" is not shown; active: ") + active()));
@@ -110,7 +124,7 @@ private:
     {
         for (const Exercise& e : exercises) {
             STEP(tabTo(QString::fromLatin1(e.spot)));
-            STEP(press(Qt::Key_Return));
+            STEP(pressFocused());
             QWidget* opened = e.window();
             STEP(expectActive(opened));
             STEP(press(Qt::Key_Escape));
@@ -198,6 +212,35 @@ private slots:
         expectActive(start);
         QCOMPARE(w.formStart->currentPage(), int(TFormStart::ListSelectionPage));
         QCOMPARE(fx->seams.messages, QStringList());
+    }
+
+    void fromTheEntranceThroughTheOptionsAndTheirToolsAndBack()
+    {
+        auto& w = windows();
+        QWidget* entrance = w.form1;
+        QWidget* options = w.form2;
+        entrance->show();
+        QVERIFY(QTest::qWaitForWindowActive(entrance));
+        press(Qt::Key_Space);
+        STEP(expectActive(w.formStart));
+        STEP(tabTo(QStringLiteral("ZumEingang")));
+        pressFocused();
+        STEP(expectActive(entrance));
+        STEP(tabTo(QStringLiteral("Optionen")));
+        press(Qt::Key_Return);
+        STEP(expectActive(options));
+
+        const std::vector<Exercise> tools = {
+            {"Einzelabfrage", window(&tavrio::cWindows::form4)},
+            {"Button4", window(&tavrio::cWindows::form3)},
+            {"Button5", window(&tavrio::cWindows::form20)},
+            {"Grammatik", window(&tavrio::cWindows::form6)},
+        };
+        STEP(walkExercises(options, tools));
+        press(Qt::Key_Escape);
+        QVERIFY(!options->isVisible());
+        STEP(expectActive(entrance));
+        QCOMPARE(fx->seams.questions, QStringList());
     }
 };
 
