@@ -37,7 +37,7 @@ TForm16::TForm16(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Oma hilft"));
     addBackground(QStringLiteral("BG\\Omahilft.bmp"));
-    addLabel(QStringLiteral("Oma hilft"), QPoint(330, 22), QStringLiteral("Titel"), 40);
+    centreLabel(addLabel(QStringLiteral("Oma hilft"), QPoint(0, 22), QStringLiteral("Titel"), 40), 400);
 
     const int left = L::panel.x() + 20;
     const int editWidth = L::panel.width() - 40;

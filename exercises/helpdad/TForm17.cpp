@@ -18,11 +18,11 @@ TForm17::TForm17(QWidget* parent)
     for (const char* line : {"Lauf mit den", "Pfeiltasten und", "schiebe die Kisten", "in die Reihe über",
                              "den roten Feldern,", "so dass sie die", "Übersetzung ergeben.", "", "Dann geh ins Haus",
                              "und zeig es Papa!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 13);
+        addLabel(QString::fromUtf8(line), QPoint(12, y), {}, 13);
         y += 21;
     }
-    addLabel(QStringLiteral("Level :"), QPoint(14, 470), {}, 14);
-    Levelname->move(14, 492);
+    addLabel(QStringLiteral("Level :"), QPoint(12, 470), {}, 14);
+    Levelname->move(12, 492);
     feld->move(200, 179);
 }
 

@@ -44,7 +44,7 @@ TForm5::TForm5(QWidget* parent)
     setWindowTitle(QStringLiteral("Versteckt, aber wo?"));
     addBackground(QStringLiteral("BG\\Verbuddeltaberwo.bmp"), QStringLiteral("Image122"));
 
-    addLabel(QStringLiteral("Versteckt, aber wo?"), QPoint(250, 20), QStringLiteral("Titel"), 34);
+    centreLabel(addLabel(QStringLiteral("Versteckt, aber wo?"), QPoint(0, 20), QStringLiteral("Titel"), 34), 400);
     addLabel(QStringLiteral("Original eingeben :"), QPoint(40, 130), {}, 16);
     Orginal = new QLineEdit(this);
     Orginal->setObjectName(QStringLiteral("Orginal"));

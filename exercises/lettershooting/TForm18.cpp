@@ -5,7 +5,7 @@ TForm18::TForm18(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Buchstaben schießen"));
     addCounters();
-    addLabel(QStringLiteral("Buchstaben schießen"), QPoint(250, 40), QStringLiteral("Titel"), 32);
+    centreLabel(addLabel(QStringLiteral("Buchstaben schießen"), QPoint(0, 40), QStringLiteral("Titel"), 32), 400);
     addFileName(QPoint(150, 520));
     addBackButton(QRect(680, 555, 100, 32));
 }

@@ -19,18 +19,18 @@ TForm21::TForm21(QWidget* parent)
     addHeading(QStringLiteral("Seenot!"), QStringLiteral("Verloren wurde :"), QPoint(376, 86));
     addLabel(QStringLiteral("Sammle die Buchstaben in der richtigen Reihenfolge ein"), QPoint(200, 140), {}, 16);
 
-    addLabel(QStringLiteral("Eingesammelt : "), QPoint(14, 190), {}, 16);
-    ZurZeit = addLabel(QString(), QPoint(14, 216), QStringLiteral("ZurZeit"), 15);
+    addLabel(QStringLiteral("Eingesammelt : "), QPoint(12, 190), {}, 16);
+    ZurZeit = addLabel(QString(), QPoint(12, 216), QStringLiteral("ZurZeit"), 15);
     ZurZeit->setFixedWidth(182);
     int y = 290;
     for (const char* line : {"Steuere das Boot mit", "den Pfeiltasten.", "Strudel nehmen dir", "den letzten Buchstaben",
                              "wieder weg.", "Vorsicht vor Riffen", "und deinem Schwanz!", "Dann ab zum",
                              "Rettungsschiff!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(14, y), {}, 13);
+        addLabel(QString::fromUtf8(line), QPoint(12, y), {}, 13);
         y += 19;
     }
-    addLabel(QStringLiteral("Level :"), QPoint(14, 470), {}, 14);
-    Levelname->move(14, 492);
+    addLabel(QStringLiteral("Level :"), QPoint(12, 470), {}, 14);
+    Levelname->move(12, 492);
 
     nochbuchstaben = addHiddenEdit(QStringLiteral("nochbuchstaben"));
     last = new cCounterField(QStringLiteral("last"), this);

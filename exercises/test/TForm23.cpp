@@ -31,7 +31,7 @@ TForm23::TForm23(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("TEST"));
     addBackground(QStringLiteral("BG\\Test.bmp"));
-    addLabel(QStringLiteral("TEST"), QPoint(360, 24), QStringLiteral("Titel"), 44);
+    centreLabel(addLabel(QStringLiteral("TEST"), QPoint(0, 24), QStringLiteral("Titel"), 44), 400);
 
     for (int g = 0; g < 2; ++g) {
         const int x = L::groupLeft[g];

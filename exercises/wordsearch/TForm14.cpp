@@ -45,7 +45,7 @@ TForm14::TForm14(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Wörter suchen"));
     addBackground(QStringLiteral("BG\\Wörtersuchen.bmp"));
-    addLabel(QStringLiteral("Wörter suchen"), QPoint(300, 20), QStringLiteral("Titel"), 34);
+    centreLabel(addLabel(QStringLiteral("Wörter suchen"), QPoint(0, 20), QStringLiteral("Titel"), 34), 400);
 
     int y = 120;
     for (const char* line : {"Heute wird die", "Übersetzung von :"}) {
