@@ -229,7 +229,7 @@ const std::map<QString, std::function<void(QWidget*)>>& plays()
         {"TForm4", [](QWidget* w) { type(w, "Uebersetzt", "falsch"); QTest::keyClick(child(w, "Uebersetzt"), Qt::Key_Return); }},
         {"TForm5", [](QWidget* w) { type(w, "Uebersetzt", "falsch"); click(w, "Image45"); }},
         {"TForm14", [](QWidget* w) { click(w, "Button2"); }},
-        {"TForm16", [](QWidget* w) { click(w, "Label8"); type(w, "Uebersetzt", "falsch"); click(w, "Label7"); }},
+        {"TForm16", [](QWidget* w) { click(w, "Label8"); click(w, "Label8"); type(w, "Uebersetzt", "falsch"); }},
         {"TForm22", [](QWidget* w) { click(w, "Joker1"); click(w, "Joker3"); }},
         {"TForm23", [](QWidget* w) { type(w, "Test1Uebersetzt", "falsch"); click(w, "Richtig"); }},
     };
