@@ -194,7 +194,7 @@ void TForm1::FormShow()
     Startvalue->setValue(0);
     const QPixmap bg = tavrio::loadPicture(QStringLiteral("BG\\Eingang.bmp"));
     Image1->setPixmap(bg);
-    Image1->resize(bg.isNull() ? QSize(800, 600) : bg.size());
+    Image1->resize(bg.isNull() ? QSize(800, 600) : bg.deviceIndependentSize().toSize());
     Timer1->start();
 }
 

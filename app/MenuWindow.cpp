@@ -103,7 +103,7 @@ void cMenuWindow::showEvent(QShowEvent* event)
     setFocus(Qt::OtherFocusReason);
     const QPixmap bg = loadPicture(background_);
     Image1->setPixmap(bg);
-    Image1->resize(bg.isNull() ? size() : bg.size());
+    Image1->resize(bg.isNull() ? size() : bg.deviceIndependentSize().toSize());
 }
 
 void cMenuWindow::closeEvent(QCloseEvent* event)

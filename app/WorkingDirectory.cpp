@@ -90,7 +90,7 @@ bool refreshPictures(const QString& from, const QString& to)
     // the same way; levels only arrive when missing, as the learner may
     // have saved over them in the level editor.
     const QDir root(from);
-    for (const QString& name : root.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.lvl")}, QDir::Files)) {
+    for (const QString& name : root.entryList({QStringLiteral("*.bmp"), QStringLiteral("*@2x.png"), QStringLiteral("*.lvl")}, QDir::Files)) {
         const QString file = root.filePath(name);
         const QFileInfo have(QDir(to).filePath(name));
         const bool level = name.endsWith(QStringLiteral(".lvl"), Qt::CaseInsensitive);

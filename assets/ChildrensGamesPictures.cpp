@@ -77,7 +77,7 @@ bool paintLittleBrother(const QString& dir)
         drawCaption(p, b, QString::fromLatin1(letters[i]), 24, Qt::white);
     }
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\KleinerBrudergroßefrage.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\KleinerBrudergroßefrage.bmp"));
 }
 
 void paintWheel(QPainter& p)
@@ -146,7 +146,7 @@ bool paintWheelOfFortune(const QString& dir)
     drawCaption(p, card.adjusted(2, 0, -2, -14), QStringLiteral("★"), 16, QColor(200, 40, 40));
     drawCaption(p, card.adjusted(2, 16, -2, -2), QStringLiteral("JOKER"), 13, QColor(120, 20, 120));
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Glücksrad.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Glücksrad.bmp"));
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "Drawing.h"
 
+#include "Png.h"
+#include "ui/PictureNames.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -9,27 +12,56 @@
 
 namespace tavrio::assets {
 
-bool saveBmp(const QImage& image, const QString& dir, const QString& windowsPath)
+namespace {
+thread_local int g_scale = 1;
+
+QString filePath(const QString& dir, const QString& windowsPath)
 {
-    QString rel = windowsPath;
+    QString rel = g_scale == 1 ? windowsPath : doubleSizePath(windowsPath);
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString path = QDir(dir).filePath(rel);
+    return QDir(dir).filePath(rel);
+}
+} // namespace
+
+void setPictureScale(int scale) { g_scale = qMax(1, scale); }
+
+int pictureScale() { return g_scale; }
+
+bool savePicture(const QImage& image, const QString& dir, const QString& windowsPath)
+{
+    const QString path = filePath(dir, windowsPath);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&out, "BMP"))
-        return false;
+    if (g_scale == 1) {
+        if (!image.convertToFormat(QImage::Format_RGB32).save(&out, "BMP"))
+            return false;
+    } else {
+        const QByteArray png = encodePng(image);
+        if (out.write(png) != png.size())
+            return false;
+    }
     return out.commit();
+}
+
+QImage readPicture(const QString& dir, const QString& windowsPath)
+{
+    QImage img(filePath(dir, windowsPath));
+    img.setDevicePixelRatio(g_scale);
+    return img;
 }
 
 QImage canvas(int width, int height, QColor fill)
 {
-    QImage img(width, height, QImage::Format_RGB32);
+    QImage img(width * g_scale, height * g_scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(g_scale);
     img.fill(fill);
     return img;
 }
+
+QRect area(const QImage& image) { return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize()); }
 
 void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize, QColor colour)
 {
@@ -95,7 +127,7 @@ bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QStr
     if (textBottom)
         *textBottom = y - 18;
     p.end();
-    return saveBmp(img, dir, windowsPath);
+    return savePicture(img, dir, windowsPath);
 }
 
 } // namespace tavrio::assets

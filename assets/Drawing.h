@@ -11,12 +11,27 @@ class QPainter;
 
 namespace tavrio::assets {
 
-// Writes `image` as BMP to dir/windowsPath ("BG\\Start.bmp"), creating the
-// folders; the file is written to a temporary name and renamed into place.
-bool saveBmp(const QImage& image, const QString& dir, const QString& windowsPath);
+// Painters draw in picture units (an 800 x 600 background is 800 x 600
+// units, whatever the scale). The generator runs every painter at scale 1,
+// for the files the windows name, and at scale 2, for the double-size file
+// beside each (ui/PictureNames.h), each pass in a thread of its own; the
+// scale is per thread. Pixel-exact work belongs to scale 1 only.
+void setPictureScale(int scale);
+int pictureScale();
 
-// A new picture filled with one colour (32-bit, no alpha).
+// Writes `image` to dir/windowsPath ("BG\\Start.bmp") as BMP, or at scale 2
+// to its double-size name, creating the folders; the file is written to a
+// temporary name and renamed into place.
+bool savePicture(const QImage& image, const QString& dir, const QString& windowsPath);
+// A picture written before at the current scale, or a null image.
+QImage readPicture(const QString& dir, const QString& windowsPath);
+
+// A new picture of `width` x `height` units filled with one colour (32-bit,
+// no alpha); its device pixel ratio is the scale, so a QPainter on it draws
+// in units.
 QImage canvas(int width, int height, QColor fill);
+// The picture's rectangle in units.
+QRect area(const QImage& image);
 
 // Centred text in `box`, in a rounded, bold, child-friendly font.
 void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize,

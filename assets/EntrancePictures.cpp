@@ -116,7 +116,7 @@ bool paintIntro(const QString& dir)
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    fillGradient(p, img.rect(), QColor(255, 220, 120), QColor(255, 160, 80));
+    fillGradient(p, area(img), QColor(255, 220, 120), QColor(255, 160, 80));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 60));
     for (int i = 0; i < 12; ++i) {
@@ -145,7 +145,7 @@ bool paintIntro(const QString& dir)
     p.setBrush(QColor(255, 250, 230));
     p.drawRoundedRect(L::introText.united(L::introCount).adjusted(-10, -8, 10, 8), 20, 20);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Intro.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Intro.bmp"));
 }
 
 } // namespace

@@ -59,7 +59,7 @@ QImage exchangeBackground()
 
 bool paintExchange(const QString& dir)
 {
-    return saveBmp(exchangeBackground(), dir, QStringLiteral("BG\\vokabeln runterladen.bmp"));
+    return savePicture(exchangeBackground(), dir, QStringLiteral("BG\\vokabeln runterladen.bmp"));
 }
 
 } // namespace tavrio::assets

@@ -62,7 +62,7 @@ bool paintBackground(const QString& dir)
     drawButton(p, L::help, QStringLiteral("Hilfe"), QColor(170, 210, 255));
     drawButton(p, L::back, QStringLiteral("Zurück"));
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Omahilft.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Omahilft.bmp"));
 }
 
 } // namespace

@@ -28,7 +28,7 @@ bool paintWater(const QString& dir)
     p.setPen(QColor(20, 70, 150));
     p.drawRect(0, 0, 25, 25);
     p.end();
-    return saveBmp(img, dir, kCells + QStringLiteral("wasser.bmp"));
+    return savePicture(img, dir, kCells + QStringLiteral("wasser.bmp"));
 }
 
 bool paintHit(const QString& dir)
@@ -48,7 +48,7 @@ bool paintHit(const QString& dir)
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, 25, 25);
     p.end();
-    return saveBmp(img, dir, kCells + QStringLiteral("Treffer.bmp"));
+    return savePicture(img, dir, kCells + QStringLiteral("Treffer.bmp"));
 }
 
 bool paintMiss(const QString& dir)
@@ -66,7 +66,7 @@ bool paintMiss(const QString& dir)
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, 25, 25);
     p.end();
-    return saveBmp(img, dir, kCells + QStringLiteral("Daneben.bmp"));
+    return savePicture(img, dir, kCells + QStringLiteral("Daneben.bmp"));
 }
 
 bool paintBackground(const QString& dir)
@@ -100,7 +100,7 @@ bool paintBackground(const QString& dir)
     p.setBrush(QColor(50, 50, 50));
     p.drawRoundedRect(QRect(455, 540, 180, 16), 8, 8);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Verbuddeltaberwo.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Verbuddeltaberwo.bmp"));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ bool paintBackground(const QString& dir)
     p.setPen(QPen(QColor(120, 140, 170), 2));
     p.drawRect(QRect(20, 20, 440, 240));
     p.end();
-    return saveBmp(img, dir, QString::fromLatin1(kEditorBackground));
+    return savePicture(img, dir, QString::fromLatin1(kEditorBackground));
 }
 
 QImage tile(QColor fill, QColor border)
@@ -161,8 +161,9 @@ bool paintLevelEditor(const QString& dir)
     bool ok = paintBackground(dir);
     const QImage tools[kToolPictures] = {emptyCell(), player(), wall(), bottom(), exitCell(), letterField()};
     for (int code = 0; code < kToolPictures; ++code)
-        ok = saveBmp(tools[code], dir, QString::fromStdString(toolPicture(code))) && ok;
-    ok = writeStartLevel(dir) && ok;
+        ok = savePicture(tools[code], dir, QString::fromStdString(toolPicture(code))) && ok;
+    if (pictureScale() == 1)
+        ok = writeStartLevel(dir) && ok;
     return ok;
 }
 

@@ -252,7 +252,7 @@ bool paintStrip(const QString& dir, const char* path, int count, const CellPaint
     for (int i = 0; i < count; ++i)
         p.drawImage(i * kCellPixels, 0, cellImage(paint, i));
     p.end();
-    return saveBmp(strip, dir, QString::fromLatin1(path));
+    return savePicture(strip, dir, QString::fromLatin1(path));
 }
 
 // Panels for the word (top), the notes (left), the map frame and the
@@ -308,7 +308,7 @@ bool paintSeaBackground(const QString& dir)
     p.setBrush(QColor(240, 215, 150));
     p.drawRect(0, 540, 800, 60);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Seenot.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Seenot.bmp"));
 }
 
 bool paintPapaBackground(const QString& dir)
@@ -335,7 +335,7 @@ bool paintPapaBackground(const QString& dir)
     p.setBrush(QColor(150, 110, 70));
     p.drawRect(0, 540, 800, 60);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\HilfPapa.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\HilfPapa.bmp"));
 }
 
 struct cLegend {
@@ -352,9 +352,7 @@ bool paintHelpWithLegend(const QString& dir, const QString& path, const QString&
     int bottom = 0;
     if (!paintHelpPicture(dir, path, title, lines, &bottom))
         return false;
-    QString rel = path;
-    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QImage img(dir + QLatin1Char('/') + rel);
+    QImage img = readPicture(dir, path);
     if (img.isNull())
         return false;
     QPainter p(&img);
@@ -369,7 +367,7 @@ bool paintHelpWithLegend(const QString& dir, const QString& path, const QString&
         x += size + gap;
     }
     p.end();
-    return saveBmp(img, dir, path);
+    return savePicture(img, dir, path);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ QImage optionsBackground()
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    fillGradient(p, img.rect(), QColor(200, 230, 255), QColor(255, 225, 170));
+    fillGradient(p, area(img), QColor(200, 230, 255), QColor(255, 225, 170));
     drawCloud(p, QPointF(80, 44), 26);
     drawCloud(p, QPointF(720, 50), 30);
     drawPanel(p, L::filePanel);
@@ -83,7 +83,7 @@ QImage optionsBackground()
 
 bool paintOptions(const QString& dir)
 {
-    bool ok = saveBmp(optionsBackground(), dir, QStringLiteral("BG\\Optionen.bmp"));
+    bool ok = savePicture(optionsBackground(), dir, QStringLiteral("BG\\Optionen.bmp"));
     ok = paintHelpPicture(dir, QStringLiteral("Hilfe\\Optionen.bmp"), QStringLiteral("Optionen"),
                           {QStringLiteral("Mit \"andere Datei auswählen\" bestimmst du die Vokabeldatei, die alle "
                                           "Lernspiele anzeigen."),

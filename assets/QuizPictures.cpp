@@ -99,7 +99,7 @@ bool paintBackground(const QString& dir)
     QLinearGradient sky(0, 0, 0, 600);
     sky.setColorAt(0, QColor(10, 15, 50));
     sky.setColorAt(1, QColor(50, 25, 90));
-    p.fillRect(img.rect(), sky);
+    p.fillRect(area(img), sky);
     paintSpotlights(p);
     // The round stage floor under the candidate's place.
     QRadialGradient floor(QPointF(310, 470), 300);
@@ -116,7 +116,7 @@ bool paintBackground(const QString& dir)
     paintLadderPanel(p);
     paintAudience(p);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\WerwirdVokablär.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\WerwirdVokablär.bmp"));
 }
 
 } // namespace

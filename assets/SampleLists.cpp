@@ -1,7 +1,7 @@
 // Sample vocabulary lists for a first start: English, French and Latin school
 // words in the four-line layout (original, translation, mark "1", empty
 // phonetic line), as Windows-1252 bytes with CR LF line ends.
-#include "ShellScenes.h"
+#include "Painters.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -312,19 +312,23 @@ void drawBackArrow(QPainter& p, const QRect& box)
 
 QImage litCut(const QImage& scene, const QRect& r)
 {
-    QImage cut = scene.copy(r).convertToFormat(QImage::Format_RGB32);
+    const qreal scale = scene.devicePixelRatio();
+    QImage cut = scene.copy(QRectF(QRectF(r).topLeft() * scale, QRectF(r).size() * scale).toRect())
+                     .convertToFormat(QImage::Format_RGB32);
+    cut.setDevicePixelRatio(scale);
+    const QRectF units(area(cut));
     QPainter p(&cut);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(cut.rect(), QColor(255, 250, 200, 80));
+    p.fillRect(units, QColor(255, 250, 200, 80));
     p.setPen(QPen(QColor(255, 200, 0), 6));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(cut.rect()).adjusted(3, 3, -3, -3), 12, 12);
+    p.drawRoundedRect(units.adjusted(3, 3, -3, -3), 12, 12);
     p.setPen(QPen(QColor(255, 255, 255, 200), 2));
-    p.drawRoundedRect(QRectF(cut.rect()).adjusted(8, 8, -8, -8), 9, 9);
+    p.drawRoundedRect(units.adjusted(8, 8, -8, -8), 9, 9);
     // two little sparkles in the corners
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 230, 60));
-    for (const QPointF c : {QPointF(16, 16), QPointF(cut.width() - 16.0, cut.height() - 16.0)}) {
+    for (const QPointF c : {QPointF(16, 16), QPointF(units.width() - 16.0, units.height() - 16.0)}) {
         QPainterPath star;
         for (int i = 0; i < 8; ++i) {
             const qreal a = i * M_PI / 4;
@@ -341,9 +345,9 @@ QImage litCut(const QImage& scene, const QRect& r)
 
 bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots)
 {
-    bool ok = saveBmp(scene, dir, QStringLiteral("BG\\%1.bmp").arg(QLatin1String(sceneName)));
+    bool ok = savePicture(scene, dir, QStringLiteral("BG\\%1.bmp").arg(QLatin1String(sceneName)));
     for (const cHotSpotArt& s : spots)
-        ok = saveBmp(litCut(scene, s.rect), dir, layout::litPicture(sceneName, s.name)) && ok;
+        ok = savePicture(litCut(scene, s.rect), dir, layout::litPicture(sceneName, s.name)) && ok;
     return ok;
 }
 

@@ -1,7 +1,6 @@
 #include "Drawing.h"
 #include "ShellScenes.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 
@@ -13,13 +12,8 @@ namespace {
 // picture keeps the screen's 4:3 shape and shrinks to stay clear of the text.
 bool addPreview(const QString& dir, const QString& helpPath, const QString& scenePath, int textBottom)
 {
-    const auto file = [&](const QString& windowsPath) {
-        QString rel = windowsPath;
-        rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        return QDir(dir).filePath(rel);
-    };
-    QImage help(file(helpPath));
-    const QImage scene(file(scenePath));
+    QImage help = readPicture(dir, helpPath);
+    const QImage scene = readPicture(dir, scenePath);
     if (help.isNull() || scene.isNull())
         return false;
     QPainter p(&help);
@@ -35,7 +29,7 @@ bool addPreview(const QString& dir, const QString& helpPath, const QString& scen
     p.setPen(QPen(QColor(230, 160, 40), 4));
     p.drawRect(box);
     p.end();
-    return saveBmp(help, dir, helpPath);
+    return savePicture(help, dir, helpPath);
 }
 } // namespace
 

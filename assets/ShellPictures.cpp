@@ -12,7 +12,6 @@ bool paintShell(const QString& dir)
     ok = paintGarden(dir) && ok;
     ok = paintStartScreen(dir) && ok;
     ok = paintShellHelp(dir) && ok;
-    ok = writeSampleLists(dir) && ok;
     return ok;
 }
 

@@ -12,6 +12,5 @@ bool paintChildrensRoom(const QString& dir); // BG\Kinderzimmer.bmp
 bool paintGarden(const QString& dir);        // BG\Garten.bmp
 bool paintStartScreen(const QString& dir);   // BG\Start.bmp, BG\Vokabelauswahl.bmp, BG\Einstellungen.bmp
 bool paintShellHelp(const QString& dir);     // Hilfe\Start.bmp, DasHaus, Dachboden, Kinderzimmer, Garten
-bool writeSampleLists(const QString& dir);   // English, French and Latin lists
 
 } // namespace tavrio::assets

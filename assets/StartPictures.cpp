@@ -16,7 +16,7 @@ QImage backdrop(const QString& title, const QRect& panel)
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    fillGradient(p, img.rect(), QColor(255, 235, 160), QColor(255, 190, 120));
+    fillGradient(p, area(img), QColor(255, 235, 160), QColor(255, 190, 120));
     drawCloud(p, QPointF(90, 60), 30);
     drawCloud(p, QPointF(700, 90), 36);
     drawCaption(p, QRect(0, 20, 800, 70), title, 44, QColor(140, 50, 0));
@@ -39,7 +39,7 @@ bool paintLogin(const QString& dir)
     drawButton(p, L::loginButton, QStringLiteral("Und los gehts ..."), QColor(120, 210, 100));
     drawButton(p, L::quitButton, QStringLiteral("Beenden"), QColor(240, 130, 110));
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Start.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Start.bmp"));
 }
 
 bool paintListSelection(const QString& dir)
@@ -60,7 +60,7 @@ bool paintListSelection(const QString& dir)
         p.drawRoundedRect(QRect(650 + (i % 2) * 8, 410 - i * 34, 120, 32), 4, 4);
     }
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Vokabelauswahl.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Vokabelauswahl.bmp"));
 }
 
 bool paintSettings(const QString& dir)
@@ -76,7 +76,7 @@ bool paintSettings(const QString& dir)
     drawButton(p, L::saveButton, QStringLiteral("Speichern"), QColor(120, 210, 100));
     drawButton(p, L::backButton, QStringLiteral("Zurück"), QColor(250, 200, 90));
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Einstellungen.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Einstellungen.bmp"));
 }
 
 } // namespace

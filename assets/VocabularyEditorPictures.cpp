@@ -51,7 +51,7 @@ bool paintBackground(const QString& dir)
     p.setBrush(QColor(240, 130, 150));
     p.drawRoundedRect(QRect(486, 500, 16, 16), 3, 3);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\VokabelEditor.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\VokabelEditor.bmp"));
 }
 
 } // namespace

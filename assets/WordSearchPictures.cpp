@@ -25,7 +25,7 @@ bool paintLetterTile(const QString& dir, int index)
     p.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter,
                QString::fromStdString(tavrio::wordsearch::letterGlyph(index)));
     p.end();
-    return saveBmp(img, dir, QString::fromStdString(tavrio::wordsearch::letterPicture(index)));
+    return savePicture(img, dir, QString::fromStdString(tavrio::wordsearch::letterPicture(index)));
 }
 
 bool paintBackground(const QString& dir)
@@ -53,7 +53,7 @@ bool paintBackground(const QString& dir)
     p.setBrush(QColor(200, 230, 255));
     p.drawEllipse(QPoint(680, 60), 28, 28);
     p.end();
-    return saveBmp(img, dir, QStringLiteral("BG\\Wörtersuchen.bmp"));
+    return savePicture(img, dir, QStringLiteral("BG\\Wörtersuchen.bmp"));
 }
 
 } // namespace

@@ -1,8 +1,26 @@
-// tavrio-assets <runtime-dir>: paints every picture into <runtime-dir>.
+// tavrio-assets <runtime-dir>: paints every picture into <runtime-dir>,
+// once at the size the windows name and, at the same time in a second
+// thread, at twice that size.
+#include "Drawing.h"
 #include "Painters.h"
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <future>
+
+namespace {
+bool paintPictures(const QString& dir, int scale)
+{
+    using namespace tavrio::assets;
+    setPictureScale(scale);
+    bool ok = paintShell(dir);
+    ok = paintExercises(dir) && ok;
+    ok = paintExchange(dir) && ok;
+    ok = paintOptions(dir) && ok;
+    ok = paintVocabularyEditor(dir) && ok;
+    return ok;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -13,11 +31,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    bool ok = tavrio::assets::paintShell(dir);
-    ok = tavrio::assets::paintExercises(dir) && ok;
-    ok = tavrio::assets::paintExchange(dir) && ok;
-    ok = tavrio::assets::paintOptions(dir) && ok;
+    std::future<bool> large = std::async(std::launch::async, paintPictures, dir, 2);
+    bool ok = paintPictures(dir, 1);
+    ok = large.get() && ok;
+    ok = tavrio::assets::writeSampleLists(dir) && ok;
     ok = tavrio::assets::voicePhoneticSigns(dir) && ok;
-    ok = tavrio::assets::paintVocabularyEditor(dir) && ok;
     return ok ? 0 : 1;
 }

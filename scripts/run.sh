@@ -21,7 +21,7 @@ for dir in BG Hilfe Images Sound; do
   [ -d "$build/runtime/$dir" ] && cp -r "$build/runtime/$dir" "$work/"
 done
 cp -n "$build/runtime/"*.vok "$work/" 2>/dev/null || true
-cp "$build/runtime/"*.bmp "$work/" 2>/dev/null || true
+cp "$build/runtime/"*.bmp "$build/runtime/"*@2x.png "$work/" 2>/dev/null || true
 cp -n "$build/runtime/"*.lvl "$work/" 2>/dev/null || true
 
 server_pid=""

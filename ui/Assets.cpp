@@ -1,7 +1,10 @@
 #include "ui/Assets.h"
 
+#include "ui/PictureNames.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace tavrio {
 
@@ -14,11 +17,22 @@ QString assetPath(const QString& windowsPath)
 
 QPixmap loadPicture(const QString& windowsPath)
 {
-    const QString path = assetPath(windowsPath);
-    if (!QFileInfo::exists(path))
-        return {};
+    return loadPicture(windowsPath, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QPixmap loadPicture(const QString& windowsPath, qreal ratio)
+{
     QPixmap pm;
-    pm.load(path);
+    if (ratio > 1.0) {
+        const QString large = assetPath(doubleSizePath(windowsPath));
+        if (QFileInfo::exists(large) && pm.load(large)) {
+            pm.setDevicePixelRatio(2.0);
+            return pm;
+        }
+    }
+    const QString path = assetPath(windowsPath);
+    if (QFileInfo::exists(path))
+        pm.load(path);
     return pm;
 }
 

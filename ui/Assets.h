@@ -9,6 +9,10 @@ namespace tavrio {
 QString assetPath(const QString& windowsPath);
 // The picture, or a null pixmap when the file is missing or unreadable
 // (the caller then shows a plain background; nothing ends the program).
+// At a device pixel ratio above 1 the double-size file beside it
+// (ui/PictureNames.h) is taken when present, with ratio 2, so it covers the
+// same units; otherwise the named file. Without `ratio`, the application's.
 QPixmap loadPicture(const QString& windowsPath);
+QPixmap loadPicture(const QString& windowsPath, qreal ratio);
 
 } // namespace tavrio

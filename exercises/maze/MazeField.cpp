@@ -9,13 +9,18 @@ using tavrio::level::kColumns;
 using tavrio::level::kRows;
 
 namespace {
+// Cuts a strip of cells; a double-size strip gives double-size cells that
+// still cover kCellPixels units.
 std::vector<QPixmap> cut(const QPixmap& strip, int count)
 {
     std::vector<QPixmap> pictures;
     if (strip.isNull())
         return pictures;
-    for (int i = 0; i < count && (i + 1) * kCellPixels <= strip.width(); ++i)
-        pictures.push_back(strip.copy(i * kCellPixels, 0, kCellPixels, kCellPixels));
+    const int cell = qRound(kCellPixels * strip.devicePixelRatio());
+    for (int i = 0; i < count && (i + 1) * cell <= strip.width(); ++i) {
+        pictures.push_back(strip.copy(i * cell, 0, cell, cell));
+        pictures.back().setDevicePixelRatio(strip.devicePixelRatio());
+    }
     return pictures;
 }
 

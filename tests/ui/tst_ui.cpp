@@ -22,6 +22,8 @@ private slots:
     void centringOffset();
     void assetPathsUseNativeSeparators();
     void missingPictureIsNullNotFatal();
+    void largeScreensTakeTheDoubleSizePicture_data();
+    void largeScreensTakeTheDoubleSizePicture();
     void engineMessagesReachTheMessageSeam();
     void messageBoxBreaksLinesAtCarriageReturns();
     void openAndReturnToggleEnabledState();
@@ -88,6 +90,49 @@ void UiTest::missingPictureIsNullNotFatal()
     QDir::setCurrent(dir.path());
     QVERIFY(tavrio::loadPicture(QStringLiteral("BG\\Fehlt.bmp")).isNull());
     QDir::setCurrent(old);
+}
+
+void UiTest::largeScreensTakeTheDoubleSizePicture_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("normal");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<QColor>("colour"); // of the picture loaded; invalid: none
+    const QColor red(Qt::red), blue(Qt::blue);
+    QTest::newRow("plain screen keeps the named file") << 1.0 << true << true << red;
+    QTest::newRow("factor 1.5 takes the double size") << 1.5 << true << true << blue;
+    QTest::newRow("factor 3 takes the double size") << 3.0 << true << true << blue;
+    QTest::newRow("double size missing falls back") << 2.0 << true << false << red;
+    QTest::newRow("plain screen ignores a lone double size") << 1.0 << false << true << QColor();
+}
+
+// Covers the same 4 x 3 units whichever file it comes from.
+void UiTest::largeScreensTakeTheDoubleSizePicture()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(bool, normal);
+    QFETCH(bool, large);
+    QFETCH(QColor, colour);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("BG")));
+    const auto write = [&](const QString& name, QSize size, QColor fill) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(fill);
+        QVERIFY(img.save(dir.filePath(name)));
+    };
+    if (normal)
+        write(QStringLiteral("BG/Eingang.bmp"), QSize(4, 3), Qt::red);
+    if (large)
+        write(QStringLiteral("BG/Eingang@2x.png"), QSize(8, 6), Qt::blue);
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QPixmap pm = tavrio::loadPicture(QStringLiteral("BG\\Eingang.bmp"), ratio);
+    QDir::setCurrent(old);
+    QCOMPARE(pm.isNull(), !colour.isValid());
+    if (pm.isNull())
+        return;
+    QCOMPARE(pm.deviceIndependentSize().toSize(), QSize(4, 3));
+    QCOMPARE(pm.toImage().pixelColor(0, 0), colour);
 }
 
 void UiTest::engineMessagesReachTheMessageSeam()
