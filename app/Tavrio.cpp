@@ -29,6 +29,7 @@
 #include "tools/phonetics/TForm25.h"
 #include "tools/vocabeditor/TForm3.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardLook.h"
 #include "ui/Screen.h"
 #include "ui/Seams.h"
 #include "ui/Windows.h"
@@ -166,6 +167,7 @@ int run(int argc, char** argv)
     chooseScaleFactor(argc, argv);
     QApplication app(argc, argv);
     installFontSubstitutions();
+    installKeyboardLook(app);
     QApplication::setApplicationName(QStringLiteral("Tavrio"));
     QApplication::setOrganizationName(QStringLiteral("Quendel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));

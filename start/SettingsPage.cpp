@@ -109,8 +109,10 @@ QLabel* cSettingsPage::addMeaningLine(const QString& name, const QRect& bar, int
 {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    label->setGeometry(bar.left(), top, bar.width(), 24);
+    // Two lines wide as the panel, so a long meaning wraps instead of being cut.
+    label->setGeometry(bar.left() - L::kScaleOverhang, top, bar.width() + 2 * L::kScaleOverhang, 44);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
     QFont f = label->font();
     f.setItalic(true);
     label->setFont(f);

@@ -22,7 +22,9 @@ TForm15::TForm15(QWidget* parent)
     tavrio::setBackground(Thema, Qt::white);
     Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
-    Schliessen->setGeometry(690, 560, 100, 30);
+    // In the top left corner inside the help pictures' frame, which the
+    // pictures keep free (their texts may run down to the frame).
+    Schliessen->setGeometry(28, 26, 112, 34);
     connect(Schliessen, &QPushButton::clicked, this, &TForm15::SchliessenClick);
     tavrio::makeFixedBorderless(this, QSize(800, 600));
 }

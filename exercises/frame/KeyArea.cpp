@@ -11,12 +11,20 @@ cKeyArea::cKeyArea(const QString& objectName, const QRect& geometry, QWidget* pa
 
 void cKeyArea::paintEvent(QPaintEvent* event)
 {
-    if (!text().isEmpty()) {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(face_.darker(160), 2));
-        p.setBrush(face_);
-        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    if (text().isEmpty()) {
+        tavrio::cPictureArea::paintEvent(event);
+        return;
     }
-    tavrio::cPictureArea::paintEvent(event);
+    // A focused face turns blue with white letters: a dashed frame would
+    // hide the letter of a key as small as the wheel's.
+    static const QColor focusFace(30, 80, 180);
+    const bool focused = hasFocus();
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(focused ? focusFace.darker(150) : face_.darker(160), 2));
+    p.setBrush(focused ? focusFace : face_);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    p.setPen(focused ? QColor(Qt::white) : palette().color(foregroundRole()));
+    p.setFont(font());
+    p.drawText(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
 }

@@ -2,7 +2,7 @@
 // A clickable area over an exercise's background picture (a button drawn
 // into the picture) that the keyboard reaches too (see
 // cPictureArea::setKeyReachable). A caption, when set, is shown on a plain
-// face that covers the drawn button.
+// face that covers the drawn button; the face turns blue while focused.
 #include "ui/PictureArea.h"
 
 #include <QColor>

@@ -150,6 +150,13 @@ private slots:
         child<QScrollBar>("WieHartBestraft")->setValue(strictness);
         QCOMPARE(child<QLabel>("IntensivBedeutung")->text(), intensityLine);
         QCOMPARE(child<QLabel>("HartBedeutung")->text(), strictnessLine);
+        // Each line shows whole in its place.
+        for (const char* name : {"IntensivBedeutung", "HartBedeutung"}) {
+            const QLabel* line = child<QLabel>(name);
+            const QRect needed = line->fontMetrics().boundingRect(
+                line->rect(), int(line->alignment()) | (line->wordWrap() ? Qt::TextWordWrap : 0), line->text());
+            QVERIFY2(needed.width() <= line->width() && needed.height() <= line->height(), name);
+        }
         // The line tells the truth about the session's scoring.
         const cSession::LearningSteps steps = cSession::StepsFor(std::uint32_t(intensity), std::uint32_t(strictness));
         tavrio::session()->SetLearningSettings(std::uint32_t(intensity), std::uint32_t(strictness));

@@ -3,12 +3,15 @@
 #include "engine/Messages.h"
 #include "ui/Assets.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardLook.h"
 #include "ui/Navigation.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,6 +31,10 @@ private slots:
     void messageBoxBreaksLinesAtCarriageReturns();
     void openAndReturnToggleEnabledState();
     void helpWindowShowsAndDropsItsPicture();
+    void schliessenCoversNothingOfAnyHelpPicture();
+    void returnClicksAFocusedButtonOnce_data();
+    void returnClicksAFocusedButtonOnce();
+    void aFocusedButtonShowsTheDashedFrame();
 };
 
 void UiTest::ansiRoundTrip_data()
@@ -177,6 +184,84 @@ void UiTest::helpWindowShowsAndDropsItsPicture()
     QVERIFY(help.currentPicture().isEmpty());
     QVERIFY(help.findChild<QLabel*>(QStringLiteral("Thema"))->pixmap().isNull());
     tavrio::windows().form15 = nullptr;
+}
+
+// Every generated help picture is plain where the button lies, so the
+// button hides no text or drawing.
+void UiTest::schliessenCoversNothingOfAnyHelpPicture()
+{
+    TForm15 help;
+    const QRect button = help.findChild<QPushButton*>(QStringLiteral("Schliessen"))->geometry();
+    const QDir pictures(qEnvironmentVariable("TAVRIO_RUNTIME_DIR") + QStringLiteral("/Hilfe"));
+    const QStringList files = pictures.entryList({QStringLiteral("*.bmp")});
+    QVERIFY(!files.isEmpty());
+    for (const QString& file : files) {
+        const QImage picture(pictures.filePath(file));
+        QVERIFY2(picture.rect().contains(button), qPrintable(file));
+        const QRgb plain = picture.pixel(button.topLeft());
+        for (int y = button.top(); y <= button.bottom(); ++y)
+            for (int x = button.left(); x <= button.right(); ++x)
+                if (picture.pixel(x, y) != plain)
+                    QFAIL(qPrintable(QStringLiteral("%1 has a drawing at %2, %3").arg(file).arg(x).arg(y)));
+    }
+}
+
+void UiTest::returnClicksAFocusedButtonOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoDefault");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Space, as before") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Return on a button that takes it itself") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 1;
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+}
+
+void UiTest::returnClicksAFocusedButtonOnce()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoDefault);
+    QFETCH(int, clicks);
+    tavrio::installKeyboardLook(*qApp);
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Zurück"), &window);
+    button->setAutoDefault(autoDefault);
+    int clicked = 0;
+    connect(button, &QPushButton::clicked, [&clicked] { ++clicked; });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicked, clicks);
+}
+
+void UiTest::aFocusedButtonShowsTheDashedFrame()
+{
+    tavrio::installKeyboardLook(*qApp);
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Schliessen"), &window);
+    button->setGeometry(10, 10, 120, 40);
+    auto* other = new QPushButton(QStringLiteral("Hilfe"), &window);
+    other->setGeometry(10, 60, 120, 40);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Black dashes on the line 3 px below the top edge, only while focused.
+    const auto darkOnFrameLine = [](QPushButton* b) {
+        const QImage image = b->grab().toImage();
+        int dark = 0;
+        for (int x = 12; x < image.width() - 12; ++x)
+            dark += qGray(image.pixel(x, 3)) < 60 ? 1 : 0;
+        return dark;
+    };
+    other->setFocus();
+    QCOMPARE(darkOnFrameLine(button), 0);
+    button->setFocus();
+    QVERIFY(darkOnFrameLine(button) > 10);
 }
 
 QTEST_MAIN(UiTest)
