@@ -135,7 +135,7 @@ bool paintWheelOfFortune(const QString& dir)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintPlayroom(p, 500);
-    paintPanel(p, QRect(14, 14, 380, 480));
+    paintPanel(p, QRect(L::kPanel.x, L::kPanel.y, L::kPanel.width, L::kPanel.height));
     paintWheel(p);
 
     // The joker card beside the joker count.

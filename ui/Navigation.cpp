@@ -1,15 +1,36 @@
 #include "ui/Navigation.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
+#include <map>
+
 namespace tavrio {
+
+namespace {
+// Per window, the widget that had the keyboard when it was disabled for
+// another window; it gets the keyboard back when the window returns.
+std::map<const QWidget*, QPointer<QWidget>>& focusBefore()
+{
+    static std::map<const QWidget*, QPointer<QWidget>> widgets;
+    return widgets;
+}
+} // namespace
+
+void disableForAnother(QWidget* window)
+{
+    if (!window)
+        return;
+    if (window->isEnabled())
+        focusBefore()[window] = window->focusWidget();
+    window->setEnabled(false);
+}
 
 void openWindow(QWidget* from, QWidget* to)
 {
-    if (from)
-        from->setEnabled(false);
+    disableForAnother(from);
     if (!to)
         return;
     to->show();
@@ -28,6 +49,12 @@ void returnTo(QWidget* closing, QWidget* back)
     back->setEnabled(true);
     back->raise();
     back->activateWindow();
+    const auto it = focusBefore().find(back);
+    if (it != focusBefore().end()) {
+        if (QWidget* w = it->second; w && back->isAncestorOf(w) && w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
+        focusBefore().erase(it);
+    }
 }
 
 QSize centringOffset(QSize screen, QSize area)

@@ -7,6 +7,9 @@ class QWidget;
 namespace tavrio {
 
 void openWindow(QWidget* from, QWidget* to);
+// Disables a window while another one is in front; returnTo gives the
+// keyboard back to the widget that had it.
+void disableForAnother(QWidget* window);
 void returnTo(QWidget* closing, QWidget* back);
 // Borderless window of a fixed client size, centred on the primary screen.
 void makeFixedBorderless(QWidget* window, QSize size);

@@ -20,11 +20,21 @@ namespace {
 
 QWidget* dialogParent() { return QApplication::activeWindow(); }
 
+// Gives the keyboard back to the window a box was shown over (without a
+// window manager nobody else does, and the keys would go nowhere).
+void giveFocusBack(const QPointer<QWidget>& parent)
+{
+    if (parent && parent->isVisible())
+        parent->activateWindow();
+}
+
 class QtMessages final : public MessageSeam {
 public:
     void showMessage(const QString& text) override
     {
-        QMessageBox::information(dialogParent(), QStringLiteral("Tavrio"), messageBoxText(text), QMessageBox::Ok);
+        const QPointer<QWidget> parent = dialogParent();
+        QMessageBox::information(parent, QStringLiteral("Tavrio"), messageBoxText(text), QMessageBox::Ok);
+        giveFocusBack(parent);
     }
 };
 
@@ -34,14 +44,16 @@ public:
     {
         // The button captions are set here so the box reads German even
         // where no Qt translation is installed.
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavrio"), text, QMessageBox::NoButton,
-                        dialogParent());
+        const QPointer<QWidget> parent = dialogParent();
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavrio"), text, QMessageBox::NoButton, parent);
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         box.setDefaultButton(byDefault == cDefaultAnswer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes;
+        const bool answer = box.clickedButton() == yes;
+        giveFocusBack(parent);
+        return answer;
     }
 };
 
@@ -49,11 +61,17 @@ class QtFileDialogs final : public FileDialogSeam {
 public:
     QString openFileName(const QString& title, const QString& directory, const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(dialogParent(), title, directory, filter);
+        const QPointer<QWidget> parent = dialogParent();
+        const QString name = QFileDialog::getOpenFileName(parent, title, directory, filter);
+        giveFocusBack(parent);
+        return name;
     }
     QString saveFileName(const QString& title, const QString& directory, const QString& filter) override
     {
-        return QFileDialog::getSaveFileName(dialogParent(), title, directory, filter);
+        const QPointer<QWidget> parent = dialogParent();
+        const QString name = QFileDialog::getSaveFileName(parent, title, directory, filter);
+        giveFocusBack(parent);
+        return name;
     }
 };
 

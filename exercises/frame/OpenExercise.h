@@ -2,6 +2,8 @@
 // Opening an exercise window from a room: the room is disabled first, so it
 // takes no clicks while the window prepares its first round (which may show
 // a message), then the window opens over it.
+#include "ui/Navigation.h"
+
 #include <QWidget>
 
 namespace tavrio {
@@ -13,8 +15,7 @@ bool openExercise(Window* window, QWidget* room, Prepare&& prepare)
 {
     if (!window)
         return false;
-    if (room)
-        room->setEnabled(false);
+    disableForAnother(room);
     prepare(*window);
     window->openFrom(room);
     return true;

@@ -11,6 +11,7 @@
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,8 +54,19 @@ TForm24::TForm24(QWidget* parent)
     Uebersetzungvonlabel->hide();
     Uebersetzungvon->hide();
 
-    QLabel* choose = addLabel(QStringLiteral("Wählen Sie einen Buchstaben, für "), QPoint(40, 172), {}, 16);
-    Einsatz = addLabel(QStringLiteral("100"), QPoint(choose->x() + choose->width(), 172), QStringLiteral("Einsatz"), 16);
+    // The line with the widest stake stays inside the panel (its frame is
+    // 4 px wide).
+    const QString chooseText = QStringLiteral("Wählen Sie einen Buchstaben, für ");
+    QLabel* choose = addLabel(chooseText, QPoint(40, 172), {}, 16);
+    QString widestLine;
+    for (const char* stake : kStakes)
+        if (QFontMetrics(choose->font()).horizontalAdvance(chooseText + QLatin1String(stake))
+            > QFontMetrics(choose->font()).horizontalAdvance(widestLine))
+            widestLine = chooseText + QLatin1String(stake);
+    fitFont(choose, widestLine, 16, tavrio::wheel::layout::kPanel.x + tavrio::wheel::layout::kPanel.width - 4 - 40);
+    choose->adjustSize();
+    Einsatz = addLabel(QStringLiteral("100"), QPoint(choose->x() + choose->width(), 172), QStringLiteral("Einsatz"));
+    Einsatz->setFont(choose->font());
     tavrio::setTextColour(Einsatz, QColor(0xc0, 0x18, 0x18));
     Einsatz->setFixedWidth(80);
     addLabel(QStringLiteral("(Vokale kosten 300 Einsatz)"), QPoint(40, 196), {}, 14);

@@ -8,6 +8,8 @@ struct cBox {
 };
 
 inline constexpr cBox kJokerCard{230, 370, 64, 44};
+// The white panel on the left that holds the puzzle, letters and money.
+inline constexpr cBox kPanel{14, 14, 380, 480};
 // The wheel on the right half of the background.
 inline constexpr int kWheelX = 595;
 inline constexpr int kWheelY = 285;

@@ -11,6 +11,8 @@
 #include "app/HouseWindow.h"
 #include "app/Tavrio.h"
 #include "engine/Session.h"
+#include "exercises/littlebrother/TForm12.h"
+#include "exercises/wheel/TForm24.h"
 #include "start/StartScreen.h"
 #include "ui/HelpWindow.h"
 #include "ui/PictureArea.h"
@@ -161,6 +163,39 @@ private slots:
         QCOMPARE(focused(), spot);
         QTest::keyClick(area, Qt::Key(key));
         QVERIFY(opened()->isVisible());
+    }
+
+    void escBackGivesTheKeyboardToTheSpotThatOpened_data()
+    {
+        QTest::addColumn<WindowOf>("room");
+        QTest::addColumn<QString>("spot");
+        QTest::addColumn<WindowOf>("opened");
+        const WindowOf children = [] { return static_cast<QWidget*>(windows().form10); };
+        QTest::newRow("little brother") << children << QStringLiteral("KleinerBruder")
+                                        << WindowOf([] { return static_cast<QWidget*>(windows().form12); });
+        QTest::newRow("wheel") << children << QStringLiteral("GLUECKSRAD")
+                               << WindowOf([] { return static_cast<QWidget*>(windows().form24); });
+        QTest::newRow("attic from the house") << WindowOf([] { return static_cast<QWidget*>(windows().form8); })
+                                              << QStringLiteral("Dachboden")
+                                              << WindowOf([] { return static_cast<QWidget*>(windows().form9); });
+    }
+    void escBackGivesTheKeyboardToTheSpotThatOpened()
+    {
+        QFETCH(WindowOf, room);
+        QFETCH(QString, spot);
+        QFETCH(WindowOf, opened);
+        QVERIFY(activate(room()));
+        QWidget* area = tavrio::test::namedChild<QWidget>(room(), spot);
+        area->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(area, Qt::Key_Return);
+        QVERIFY(opened()->isVisible());
+        QVERIFY(!room()->isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(opened()));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : opened(), Qt::Key_Escape);
+        QVERIFY(!opened()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(room()));
+        QCOMPARE(focused(), spot);
+        QCOMPARE(litSpots(room()), QStringList{spot});
     }
 
     void impressumOrHelpTakingTheFocusDarkensTheLitDoor_data()

@@ -11,9 +11,12 @@
 #include "engine/Session.h"
 #include "exercises/littlebrother/TForm12.h"
 #include "exercises/wheel/TForm24.h"
+#include "exercises/wheel/WheelLayout.h"
+#include "exercises/wheel/WheelRules.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,6 +93,7 @@ private slots:
     void littleBrotherWithoutUsableWordsRecordsNothing();
 
     void wheelStartsARoundBeforeItIsShown();
+    void wheelEveryStakeStaysInsideThePanel();
     void wheelSolvedRoundIsBankedAndRecorded();
     void wheelNextRoundDropsTheMoney();
     void wheelBankruptcyAndJokers();
@@ -251,6 +255,16 @@ void tst_ChildrensGames::wheelStartsARoundBeforeItIsShown()
                 .contains(text(wheel(), "Einsatz")));
     for (char c = 'A'; c <= 'Z'; ++c)
         QVERIFY(letter(c)->isVisible());
+}
+
+void tst_ChildrensGames::wheelEveryStakeStaysInsideThePanel()
+{
+    auto* stake = child<QLabel>(wheel(), QStringLiteral("Einsatz"));
+    const auto panel = tavrio::wheel::layout::kPanel;
+    for (const char* s : tavrio::wheel::kStakes) {
+        stake->setText(QString::fromLatin1(s));
+        QVERIFY2(stake->x() + stake->fontMetrics().horizontalAdvance(stake->text()) <= panel.x + panel.width - 4, s);
+    }
 }
 
 void tst_ChildrensGames::wheelSolvedRoundIsBankedAndRecorded()
