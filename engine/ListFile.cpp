@@ -3,26 +3,15 @@
 #include "engine/Text.h"
 
 namespace {
-constexpr std::size_t MaxPhonetic3 = 255;
-
-// Entries of `linesPer` lines each, read without a list of lines; line k
-// (1 ..) after the original goes to fill. Missing lines of the last entry
-// read as empty.
-template <class Fill>
-std::vector<cListEntry> readEntries(std::string_view bytes, std::size_t linesPer, Fill fill)
+// Entries of `linesPer` lines each, read through `forEach`.
+template <class ForEach>
+std::vector<cListEntry> readEntries(std::string_view bytes, std::size_t linesPer, ForEach forEach)
 {
     std::vector<cListEntry> entries;
     entries.reserve((CountLines(bytes) + linesPer - 1) / linesPer);
-    cLineCursor cursor(bytes);
-    std::string_view line;
-    while (cursor.next(line)) {
-        cListEntry e{std::string(line), {}, {}, {}};
-        for (std::size_t k = 1; k < linesPer; ++k) {
-            cursor.next(line);
-            fill(e, k, line);
-        }
-        entries.push_back(std::move(e));
-    }
+    forEach(bytes, [&entries](std::string_view o, std::string_view t, std::string_view m, std::string_view p) {
+        entries.push_back({std::string(o), std::string(t), std::string(m), std::string(p)});
+    });
     return entries;
 }
 
@@ -52,9 +41,7 @@ std::string ListTooLargeMessage(const std::string& fileName)
 
 std::vector<cListEntry> ParseList4(std::string_view bytes)
 {
-    return readEntries(bytes, 4, [](cListEntry& e, std::size_t k, std::string_view line) {
-        (k == 1 ? e.translation : k == 2 ? e.mark : e.phonetic) = line;
-    });
+    return readEntries(bytes, 4, [](std::string_view b, auto&& take) { ForEachList4(b, take); });
 }
 
 std::string FormatList4(const std::vector<cListEntry>& entries)
@@ -71,14 +58,7 @@ std::string FormatList4(const std::vector<cListEntry>& entries)
 
 std::vector<cListEntry> ParseList3(std::string_view bytes)
 {
-    return readEntries(bytes, 3, [](cListEntry& e, std::size_t k, std::string_view line) {
-        if (k == 1) {
-            e.translation = line;
-        } else if (!line.empty()) {
-            e.mark = std::string(line.substr(0, 1));
-            e.phonetic = std::string(line.substr(1, MaxPhonetic3));
-        }
-    });
+    return readEntries(bytes, 3, [](std::string_view b, auto&& take) { ForEachList3(b, take); });
 }
 
 std::string FormatList3(const std::vector<cListEntry>& entries)

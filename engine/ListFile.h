@@ -5,6 +5,7 @@
 // Three-line layout per entry: original, translation, mark digit directly
 // followed by the phonetic transcription. Lines end in CR LF (LF accepted).
 #include "engine/Files.h"
+#include "engine/Text.h"
 
 #include <string>
 #include <string_view>
@@ -24,6 +25,39 @@ struct cListEntry {
     std::string mark;      // four-line layout: line 3 as read; three-line layout: its first character ("" if none)
     std::string phonetic;  // four-line: line 4; three-line: rest of line 3, at most 255 bytes
 };
+
+// The longest phonetic transcription of the three-line layout.
+constexpr std::size_t MaxPhonetic3 = 255;
+
+// Calls take(original, translation, mark, phonetic) for every entry of the
+// four-line layout, with views into bytes and no copy. Missing trailing
+// lines of the last entry read as empty.
+template <class Take>
+void ForEachList4(std::string_view bytes, Take&& take)
+{
+    cLineCursor cursor(bytes);
+    std::string_view original, translation, mark, phonetic;
+    while (cursor.next(original)) {
+        cursor.next(translation);
+        cursor.next(mark);
+        cursor.next(phonetic);
+        take(original, translation, mark, phonetic);
+    }
+}
+
+// The same for the three-line layout: the mark is the first byte of line 3
+// (empty if none), the phonetic the rest of it.
+template <class Take>
+void ForEachList3(std::string_view bytes, Take&& take)
+{
+    cLineCursor cursor(bytes);
+    std::string_view original, translation, third;
+    while (cursor.next(original)) {
+        cursor.next(translation);
+        cursor.next(third);
+        take(original, translation, third.substr(0, 1), third.empty() ? third : third.substr(1, MaxPhonetic3));
+    }
+}
 
 // Missing trailing lines of the last entry read as empty.
 std::vector<cListEntry> ParseList4(std::string_view bytes);

@@ -29,6 +29,8 @@ public:
         slots_.clear();
         count_ = 0;
     }
+    // Positions stored.
+    std::size_t size() const { return count_; }
     // Room for n positions without growing.
     void reserve(std::size_t n)
     {

@@ -92,37 +92,48 @@ void cSession::ReadProfile(const std::string& bytes)
         throw cProfileError("Das Profil \"" + ProfileName + "\" konnte nicht geladen werden.");
     const std::size_t nameLength = byteAt(bytes, 0);
     ProfileName = bytes.substr(1, nameLength);
-    // Find the complete records first, so the lists are sized once.
-    std::vector<std::uint32_t> starts;
-    for (std::size_t pos = 1 + nameLength, end; (end = NextRecord(bytes, pos)) != 0; pos = end)
-        starts.push_back(static_cast<std::uint32_t>(pos));
-    // Headroom for the records this session adds, so the first new answer
-    // does not move every record.
-    const std::size_t room = starts.size() + starts.size() / 4 + 64;
-    Stats.reserve(room);
-    StatIndex.reserve(room);
+    // Count the complete records first, so the lists are sized once, with
+    // headroom for the records this session adds: the first new answer does
+    // not move every record.
+    const std::size_t first = 1 + nameLength;
+    std::size_t count = 0;
+    std::size_t wordBytes = 0;
+    for (std::size_t pos = first, end; (end = NextRecord(bytes, pos)) != 0; pos = end) {
+        ++count;
+        wordBytes += end - pos - 4;
+    }
+    Stats.reserve(count + count / 4 + 64);
+    StatWords.reserve(wordBytes + wordBytes / 4 + 1024);
     const std::string_view all(bytes);
-    for (const std::size_t pos : starts) {
+    for (std::size_t pos = first, end; (end = NextRecord(bytes, pos)) != 0; pos = end) {
         const std::string_view wordA = all.substr(pos + 3, byteAt(bytes, pos + 2));
         const std::size_t posB = pos + 3 + wordA.size();
         const std::string_view wordB = all.substr(posB + 1, byteAt(bytes, posB));
         const auto score = [&](std::size_t at) {
             return static_cast<std::uint8_t>(std::min<int>(byteAt(bytes, at), MaxScore));
         };
-        AppendRecord(std::string(wordA), std::string(wordB), score(pos), score(pos + 1),
-                     HashPair(HashWord(wordA), HashWord(wordB)));
+        AppendRecord(wordA, wordB, score(pos), score(pos + 1), HashPair(HashWord(wordA), HashWord(wordB)));
     }
+    // The index grew with the distinct pairs (a file of one pair repeated
+    // needs a tiny one); now the same headroom as the records.
+    StatIndex.reserve(StatIndex.size() + StatIndex.size() / 4 + 64);
 }
 
-void cSession::AppendRecord(std::string&& wordA, std::string&& wordB, std::uint8_t scoreAB, std::uint8_t scoreBA,
-                            std::uint32_t hash)
+bool cSession::AppendRecord(std::string_view wordA, std::string_view wordB, std::uint8_t scoreAB,
+                            std::uint8_t scoreBA, std::uint32_t hash)
 {
+    if (wordA.size() > MaxWordBytes || wordB.size() > MaxWordBytes || StatWords.size() > cFieldTable::MaxBytes)
+        return false;
     const auto position = static_cast<std::uint32_t>(Stats.size());
-    Stats.push_back({std::move(wordA), std::move(wordB), scoreAB, scoreBA});
+    Stats.push_back({static_cast<std::uint32_t>(StatWords.size()), static_cast<std::uint8_t>(wordA.size()),
+                     static_cast<std::uint8_t>(wordB.size()), scoreAB, scoreBA});
+    StatWords += wordA;
+    StatWords += wordB;
     const StatRecord& r = Stats.back();
     StatIndex.insert(hash, position, [&](std::uint32_t i) {
-        return Stats[i].wordA == r.wordA && Stats[i].wordB == r.wordB;
+        return WordA(Stats[i]) == WordA(r) && WordB(Stats[i]) == WordB(r);
     });
+    return true;
 }
 
 void cSession::GetProfileName(std::string& name) const { name = ProfileName; }
@@ -166,7 +177,6 @@ void cSession::ClearWords()
     LoadedFiles.clear();
     Entries.clear();
     NextSame.clear();
-    ChainLast.clear();
     EntryIndex.clear();
     FoldIndex.clear();
     Difficulty.clear();
@@ -191,47 +201,47 @@ void cSession::AddVocabularyFile(const std::string& fileName)
         ShowMessage("Konnte \"" + fileName + "\" nicht laden!");
         return;
     }
-    // The four-line layout read in place, twice: once to count the marked
-    // entries, once to copy them. Unmarked entries cost nothing.
-    const auto forEachMarked = [&bytes](auto&& take) {
-        cLineCursor cursor(bytes);
-        std::string_view original, translation, mark, phonetic;
-        while (cursor.next(original)) {
-            cursor.next(translation);
-            cursor.next(mark);
-            cursor.next(phonetic);
-            if (mark == "1")
-                take(original, translation, phonetic);
-        }
-    };
+    // The four-line layout read in place, twice: once to size the storage
+    // for the marked entries, once to copy them. Unmarked entries cost
+    // nothing. The indexes grow with the distinct pairs only.
     std::size_t marked = 0;
-    forEachMarked([&marked](std::string_view, std::string_view, std::string_view) { ++marked; });
+    std::size_t entryBytes = 0;
+    ForEachList4(bytes, [&](std::string_view o, std::string_view t, std::string_view m, std::string_view p) {
+        if (m == "1") {
+            ++marked;
+            entryBytes += cFieldTable::RowBytes({o, t, p});
+        }
+    });
+    if (Entries.bufferBytes() + entryBytes > cFieldTable::MaxBytes) {
+        ShowMessage("Konnte \"" + fileName + "\" nicht laden!");
+        return;
+    }
     const std::size_t expected = Entries.size() + marked;
-    EntryIndex.reserve(expected);
-    FoldIndex.reserve(expected);
-    growFor(Entries, expected);
+    Entries.reserveMore(marked, entryBytes);
     growFor(NextSame, expected);
-    growFor(ChainLast, expected);
     growFor(Difficulty, expected);
-    forEachMarked([this](std::string_view o, std::string_view t, std::string_view p) { AppendEntry(o, t, p); });
+    ForEachList4(bytes, [this](std::string_view o, std::string_view t, std::string_view m, std::string_view p) {
+        if (m == "1")
+            AppendEntry(o, t, p);
+    });
 }
 
 void cSession::AppendEntry(std::string_view original, std::string_view translation, std::string_view phonetic)
 {
     const auto index = static_cast<std::uint32_t>(Entries.size());
-    Entries.push_back({std::string(original), std::string(translation), std::string(phonetic)});
+    Entries.push_back({original, translation, phonetic});
     NextSame.push_back(npos);
-    ChainLast.push_back(index);
     const Hashed p = Hash(original, translation);
     const std::uint32_t first = EntryIndex.insert(HashPair(p.h1, p.h2), index, [&](std::uint32_t j) {
-        return Entries[j].original == original && Entries[j].translation == translation;
+        return Entries.field(j, Original) == original && Entries.field(j, Translation) == translation;
     });
     if (first != index) {
-        NextSame[ChainLast[first]] = index;
-        ChainLast[first] = index;
+        NextSame[index] = NextSame[first];
+        NextSame[first] = index;
     }
     FoldIndex.insert(HashPair(HashWordFolded(original), HashWordFolded(translation)), index, [&](std::uint32_t j) {
-        return EqualUpperAZ(Entries[j].original, original) && EqualUpperAZ(Entries[j].translation, translation);
+        return EqualUpperAZ(Entries.field(j, Original), original) &&
+               EqualUpperAZ(Entries.field(j, Translation), translation);
     });
     const int d = EntryDifficulty(Hashed{translation, original, p.h2, p.h1});
     Difficulty.push_back(static_cast<std::uint8_t>(d));
@@ -247,13 +257,13 @@ cSession::Match cSession::FindRecord(const Hashed& p) const
 {
     Match m;
     const std::uint32_t direct = StatIndex.find(HashPair(p.h1, p.h2), [&](std::uint32_t i) {
-        return Stats[i].wordA == p.first && Stats[i].wordB == p.second;
+        return WordA(Stats[i]) == p.first && WordB(Stats[i]) == p.second;
     });
     if (direct != npos)
         m = {direct, true};
     if (p.first != p.second) {
         const std::uint32_t reverse = StatIndex.find(HashPair(p.h2, p.h1), [&](std::uint32_t i) {
-            return Stats[i].wordA == p.second && Stats[i].wordB == p.first;
+            return WordA(Stats[i]) == p.second && WordB(Stats[i]) == p.first;
         });
         if (reverse < m.index)
             m = {reverse, false};
@@ -264,14 +274,14 @@ cSession::Match cSession::FindRecord(const Hashed& p) const
 std::uint32_t cSession::FindEntry(const Hashed& p) const
 {
     return EntryIndex.find(HashPair(p.h1, p.h2), [&](std::uint32_t j) {
-        return Entries[j].original == p.first && Entries[j].translation == p.second;
+        return Entries.field(j, Original) == p.first && Entries.field(j, Translation) == p.second;
     });
 }
 
 std::uint32_t cSession::FindEntryFolded(std::string_view first, std::string_view second) const
 {
     return FoldIndex.find(HashPair(HashWordFolded(first), HashWordFolded(second)), [&](std::uint32_t j) {
-        return EqualUpperAZ(Entries[j].original, first) && EqualUpperAZ(Entries[j].translation, second);
+        return EqualUpperAZ(Entries.field(j, Original), first) && EqualUpperAZ(Entries.field(j, Translation), second);
     });
 }
 
@@ -337,12 +347,10 @@ bool cSession::HasStatistic(const std::string& question, const std::string& answ
 
 void cSession::AddStatistic(const std::string& question, const std::string& answer)
 {
-    if (question.size() > MaxWordBytes || answer.size() > MaxWordBytes)
-        return;
     const auto start = static_cast<std::uint8_t>(StartScore);
     const Hashed p = Hash(question, answer);
-    AppendRecord(std::string(question), std::string(answer), start, start, HashPair(p.h1, p.h2));
-    RefreshEntries(p);
+    if (AppendRecord(question, answer, start, start, HashPair(p.h1, p.h2)))
+        RefreshEntries(p);
 }
 
 void cSession::SetScore(const std::string& question, const std::string& answer, int value)
@@ -350,10 +358,9 @@ void cSession::SetScore(const std::string& question, const std::string& answer, 
     const Hashed p = Hash(question, answer);
     Match m = FindRecord(p);
     if (m.index == npos) {
-        if (question.size() > MaxWordBytes || answer.size() > MaxWordBytes)
-            return;  // cannot be stored in the profile: no record
         const auto start = static_cast<std::uint8_t>(StartScore);
-        AppendRecord(std::string(question), std::string(answer), start, start, HashPair(p.h1, p.h2));
+        if (!AppendRecord(question, answer, start, start, HashPair(p.h1, p.h2)))
+            return;  // cannot be stored in the profile: no record
         m = {static_cast<std::uint32_t>(Stats.size() - 1), true};
     }
     StatRecord& r = Stats[m.index];
@@ -402,10 +409,9 @@ void cSession::GetWord(int n, int difficulty, std::string& original, std::string
     }
     if (found == npos)
         return;
-    const LoadedEntry& e = Entries[found];
-    original = e.original;
-    translation = e.translation;
-    phonetic = e.phonetic;
+    original = Entries.field(found, Original);
+    translation = Entries.field(found, Translation);
+    phonetic = Entries.field(found, Phonetic);
 }
 
 void cSession::GetNextWord(std::string& original, std::string& translation)
@@ -443,8 +449,7 @@ bool cSession::IstDasRichtigNoCase(const std::string& question, std::string answ
         RecordAnswer(question, expected, false);
         return false;
     }
-    const LoadedEntry& e = Entries[first];
-    RecordAnswer(e.original, e.translation, true);
+    RecordAnswer(std::string(Entries.field(first, Original)), std::string(Entries.field(first, Translation)), true);
     return true;
 }
 
@@ -455,17 +460,17 @@ bool cSession::SaveProfile()
     std::string out;
     std::size_t size = 1 + ProfileName.size();
     for (const auto& r : Stats)
-        size += 4 + r.wordA.size() + r.wordB.size();
+        size += 4 + r.lengthA + r.lengthB;
     out.reserve(size);
     out += static_cast<char>(ProfileName.size());
     out += ProfileName;
     for (const auto& r : Stats) {
         out += static_cast<char>(r.scoreAB);
         out += static_cast<char>(r.scoreBA);
-        out += static_cast<char>(r.wordA.size());
-        out += r.wordA;
-        out += static_cast<char>(r.wordB.size());
-        out += r.wordB;
+        out += static_cast<char>(r.lengthA);
+        out += WordA(r);
+        out += static_cast<char>(r.lengthB);
+        out += WordB(r);
     }
     // A profile that stores no name goes back to the file it came from,
     // never to a hidden ".pfl".

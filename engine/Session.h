@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/ConfigFile.h"
+#include "engine/FieldTable.h"
 #include "engine/ListFile.h"
 #include "engine/PairIndex.h"
 
@@ -103,17 +104,22 @@ public:
     static constexpr std::size_t MaxWordBytes = 255;
 
 private:
+    // A statistics record: its words lie at `at` in StatWords, word A then
+    // word B (at most 255 bytes each), so a record takes 8 bytes plus its words.
     struct StatRecord {
-        std::string wordA;
-        std::string wordB;
+        std::uint32_t at;
+        std::uint8_t lengthA;
+        std::uint8_t lengthB;
         std::uint8_t scoreAB;  // asking word A, answer word B
         std::uint8_t scoreBA;  // asking word B, answer word A
     };
-    struct LoadedEntry {
-        std::string original;
-        std::string translation;
-        std::string phonetic;
-    };
+    std::string_view WordA(const StatRecord& r) const { return {StatWords.data() + r.at, r.lengthA}; }
+    std::string_view WordB(const StatRecord& r) const
+    {
+        return {StatWords.data() + r.at + r.lengthA, r.lengthB};
+    }
+    // Fields of the loaded entries.
+    enum { Original, Translation, Phonetic };
     // Position of a record or entry; npos when absent.
     static constexpr std::uint32_t npos = 0xFFFFFFFFu;
     // The first record matching (question, answer) in either orientation and
@@ -143,8 +149,9 @@ private:
     void RefreshChain(const Hashed& originalFirst);
     void AppendEntry(std::string_view original, std::string_view translation, std::string_view phonetic);
     void ReadProfile(const std::string& bytes);
-    // Appends a record whose ordered pair (A, B) has this HashPair.
-    void AppendRecord(std::string&& wordA, std::string&& wordB, std::uint8_t scoreAB, std::uint8_t scoreBA,
+    // Appends a record whose ordered pair (A, B) has this HashPair; false
+    // (nothing stored) when the words do not fit.
+    bool AppendRecord(std::string_view wordA, std::string_view wordB, std::uint8_t scoreAB, std::uint8_t scoreBA,
                       std::uint32_t hash);
 
     cConfigFile Config;
@@ -160,18 +167,19 @@ private:
     // The file the profile was loaded from.
     std::string ProfileFile;
 
-    // Statistics in file order, and ordered pair (A, B) -> first record.
+    // Statistics in file order, their words, and ordered pair (A, B) -> first
+    // record.
     std::vector<StatRecord> Stats;
+    std::string StatWords;
     cPairIndex StatIndex;
 
     std::vector<std::string> LoadedFiles;
-    // Loaded vocabulary in load order with its indexes: ordered pair
-    // (original, translation) -> first entry, the entries of one pair chained
-    // through NextSame (ChainLast holds the end of the chain at its first
-    // entry), and the same pair with a-z folded -> first entry.
-    std::vector<LoadedEntry> Entries;
+    // Loaded vocabulary in load order (original, translation, phonetic) with
+    // its indexes: ordered pair (original, translation) -> first entry, the
+    // other entries of one pair chained from the first through NextSame (in
+    // no particular order), and the same pair with a-z folded -> first entry.
+    cFieldTable Entries{3};
     std::vector<std::uint32_t> NextSame;
-    std::vector<std::uint32_t> ChainLast;
     cPairIndex EntryIndex;
     cPairIndex FoldIndex;
     // Difficulty of each loaded entry (translation asked, original answered)

@@ -4,9 +4,16 @@
 // The reference needs seconds per call for the whole-list figures, so those
 // run once. Run in a scratch directory: it writes config.ini, a profile and
 // a list there.
+//
+// The rows for big and degenerate files also report "PeakMB": the most heap
+// memory in use at once while reading, counted by the operator new below.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,16 +24,66 @@
 #include "engine/Session.h"
 #include "tests/engine/reference/ReferenceSession.h"
 
+// Heap bytes in use and the most in use since the last ResetPeak().
+std::atomic<std::size_t> gHeapInUse{0};
+std::atomic<std::size_t> gHeapPeak{0};
+
+void* operator new(std::size_t n)
+{
+    void* p = std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    const std::size_t now = gHeapInUse += malloc_usable_size(p);
+    for (std::size_t peak = gHeapPeak; now > peak && !gHeapPeak.compare_exchange_weak(peak, now);) {
+    }
+    return p;
+}
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept
+{
+    if (!p)
+        return;
+    gHeapInUse -= malloc_usable_size(p);
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+#pragma GCC diagnostic pop
+
 namespace {
+
+// Reports the heap peak of each iteration above what was in use before it.
+class cPeakMemory {
+public:
+    explicit cPeakMemory(benchmark::State& state) : state_(state) {}
+    void start()
+    {
+        base_ = gHeapInUse;
+        gHeapPeak = base_;
+    }
+    void stop() { most_ = std::max(most_, gHeapPeak - base_); }
+    ~cPeakMemory() { state_.counters["PeakMB"] = double(most_) / (1 << 20); }
+
+private:
+    benchmark::State& state_;
+    std::size_t base_ = 0;
+    std::size_t most_ = 0;
+};
 
 constexpr int kEntries = 20000;
 constexpr int kRecords = 100000;
 const char* const kProfile = "Bench";
 const char* const kList = "bench.vok";
-// 10 MB lists: real entries, and nothing but line feeds.
+// 10 MB lists: real entries, nothing but line feeds, and empty entries
+// marked for practice (LF line ends, the shortest there are).
 const char* const kBigList = "gross.vok";
 const char* const kFeedList = "zeilen.vok";
+const char* const kEmptyList = "leer.vok";
 constexpr std::size_t kBigBytes = 10u << 20;
+// A profile without records, and one of 8 MB zero bytes: an empty name and
+// two million records of two empty words.
+const char* const kNoRecords = "Leer";
+const char* const kZeroProfile = "Nullen";
 
 std::string Original(int i) { return "Wort" + std::to_string(i) + "chen"; }
 std::string Translation(int i) { return "word-" + std::to_string(i) + "-ish"; }
@@ -42,6 +99,12 @@ void WriteData()
         big += FormatList4({{Original(i), Translation(i), "1", "ph"}});
     WriteFileAtomic(kBigList, big.substr(0, kBigBytes));
     WriteFileAtomic(kFeedList, std::string(kBigBytes, '\n'));
+    std::string empty;
+    while (empty.size() < kBigBytes)
+        empty += "\n\n1\n\n";
+    WriteFileAtomic(kEmptyList, empty.substr(0, kBigBytes));
+    WriteFileAtomic(std::string(kNoRecords) + ".pfl", std::string(1, char(4)) + kNoRecords);
+    WriteFileAtomic(std::string(kZeroProfile) + ".pfl", std::string(cSession::MaxProfileBytes, '\0'));
 
     // Records for every loaded pair (either orientation, spread through the
     // file) and many more for pairs of lists no longer loaded.
@@ -212,22 +275,46 @@ void AddVocabularyFile(benchmark::State& state)
     }
 }
 
-// Reading a 10 MB list: into the session, and as the list editor does.
+// Reading a 10 MB list into a fresh session, and as a list of entries.
 void AddBigList(benchmark::State& state, const char* list)
 {
-    cSession s(kProfile);
+    cPeakMemory memory(state);
     for (auto _ : state) {
-        s.ClearWords();
-        s.AddVocabularyFile(list);
+        memory.start();
+        {
+            cSession s(kNoRecords);
+            s.AddVocabularyFile(list);
+            benchmark::DoNotOptimize(s.CountWords(3));
+        }
+        memory.stop();
     }
 }
 
 void ParseBigList(benchmark::State& state, const char* list)
 {
+    cPeakMemory memory(state);
     for (auto _ : state) {
-        std::string bytes;
-        ReadFileLimited(list, bytes, MaxListBytes);
-        benchmark::DoNotOptimize(ParseList4(bytes));
+        memory.start();
+        {
+            std::string bytes;
+            ReadFileLimited(list, bytes, MaxListBytes);
+            benchmark::DoNotOptimize(ParseList4(bytes));
+        }
+        memory.stop();
+    }
+}
+
+// Logging in with a profile at the size limit.
+void LoadBigProfile(benchmark::State& state, const char* profile)
+{
+    cPeakMemory memory(state);
+    for (auto _ : state) {
+        memory.start();
+        {
+            cSession s(profile);
+            benchmark::DoNotOptimize(s.StatisticCount());
+        }
+        memory.stop();
     }
 }
 
@@ -252,6 +339,8 @@ void Register()
     whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile20000", AddVocabularyFile<cSession>));
     whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile10MB", AddBigList, kBigList));
     whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile10MBLineFeeds", AddBigList, kFeedList));
+    whole(benchmark::RegisterBenchmark("Indexed/AddVocabularyFile10MBEmptyEntries", AddBigList, kEmptyList));
+    whole(benchmark::RegisterBenchmark("Indexed/Create8MBZeroBytes", LoadBigProfile, kZeroProfile));
     whole(benchmark::RegisterBenchmark("ParseList4/10MB", ParseBigList, kBigList));
     whole(benchmark::RegisterBenchmark("ParseList4/10MBLineFeeds", ParseBigList, kFeedList));
 

@@ -242,4 +242,32 @@ TEST_F(SessionFilesTest, GarbageListLoadsWithoutCrash)
     EXPECT_EQ(s->StatisticCount(), 0u);
 }
 
+// Files of nothing but zero bytes and empty entries: every record and entry
+// is kept, duplicates move together, and the profile goes back unchanged
+// but for the score set.
+TEST_F(SessionFilesTest, RecordsAndEntriesMadeOfNothingAreAllKept)
+{
+    std::string records;
+    for (int i = 0; i < 1000; ++i)
+        records += std::string(4, '\0');
+    WriteFile("Nul.pfl", std::string(1, '\0') + records);
+    std::string list;
+    for (int i = 0; i < 500; ++i)
+        list += "\n\n1\n\n\r\n\r\n1\r\n\r\n";
+    WriteFile("leer.vok", list);
+
+    cSession s("Nul");
+    EXPECT_EQ(s.StatisticCount(), 1000u);
+    s.AddVocabularyFile("leer.vok");
+    EXPECT_EQ(s.CountWords(3), 1000);
+    EXPECT_EQ(s.CountWords(2), 1000);
+    s.SetScore("", "", 90);
+    EXPECT_EQ(s.CountWords(0), 1000);
+    std::string o = "x", t = "x", p = "x";
+    s.GetWord(1000, 0, o, t, p);
+    EXPECT_EQ(o + t + p, "");
+    ASSERT_TRUE(s.SaveProfile());
+    EXPECT_EQ(ReadFile("Nul.pfl"), std::string(1, '\0') + Record(90, 0, "", "") + records.substr(4));
+}
+
 } // namespace
