@@ -10,13 +10,6 @@ namespace tavrio::assets {
 
 namespace {
 
-void paintSkyAndGrass(QPainter& p)
-{
-    namespace L = layout::entrance;
-    fillGradient(p, QRect(0, 0, 800, L::horizon), QColor(L::skyTop), QColor(L::skyBottom));
-    fillGradient(p, QRect(0, L::horizon, 800, 600 - L::horizon), QColor(L::grassTop), QColor(L::grassBottom));
-}
-
 // The house front: wall, roof, chimney and upstairs windows.
 void paintFront(QPainter& p)
 {
@@ -85,6 +78,7 @@ void paintGear(QPainter& p, QPointF c, qreal r)
 bool paintEntranceFront(const QString& dir)
 {
     namespace L = layout::entrance;
+    cSignBoxes signs;
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     paintSkyAndGrass(p);
@@ -107,7 +101,7 @@ bool paintEntranceFront(const QString& dir)
     drawHelpIcon(p, L::help);
     p.end();
     return saveScene(dir, img, "Eingang",
-                     {{"Start", L::start}, {"Optionen", L::options}, {"Ende", L::quit}});
+                     {{"Start", L::start}, {"Optionen", L::options}, {"Ende", L::quit}}, signs);
 }
 
 bool paintIntro(const QString& dir)

@@ -40,11 +40,11 @@ void paintRockingChair(QPainter& p, const QRect& r)
 bool paintHouse(const QString& dir)
 {
     namespace L = layout::house;
+    cSignBoxes signs;
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    fillGradient(p, QRect(0, 0, 800, 540), QColor(120, 190, 245), QColor(210, 240, 255));
-    fillGradient(p, QRect(0, 540, 800, 60), QColor(110, 190, 80), QColor(70, 150, 60));
+    paintSkyAndGrass(p);
     drawCloud(p, QPointF(90, 70), 36);
     drawCloud(p, QPointF(690, 120), 28);
 
@@ -148,7 +148,7 @@ bool paintHouse(const QString& dir)
     p.end();
     return saveScene(dir, img, "DasHaus",
                      {{"Papa", L::dad}, {"Oma", L::grandma}, {"Dachboden", L::attic},
-                      {"Kinderzimmer", L::childrensRoom}, {"Garten", L::garden}});
+                      {"Kinderzimmer", L::childrensRoom}, {"Garten", L::garden}}, signs);
 }
 
 } // namespace tavrio::assets

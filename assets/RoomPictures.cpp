@@ -63,6 +63,7 @@ void paintSlopedCeiling(QPainter& p)
 bool paintAttic(const QString& dir)
 {
     namespace L = layout::attic;
+    cSignBoxes signs;
     QImage img = canvas(800, 599, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -149,12 +150,13 @@ bool paintAttic(const QString& dir)
     p.end();
     return saveScene(dir, img, "Dachboden",
                      {{"BUCHSTABENSCHIESSEN", L::letterShooting}, {"FLUCHTVONVOKABLIA", L::escape},
-                      {"WOERTERSUCHEN", L::wordSearch}, {"KREUZWORTRAETSEL", L::crossword}, {"TEST", L::test}});
+                      {"WOERTERSUCHEN", L::wordSearch}, {"KREUZWORTRAETSEL", L::crossword}, {"TEST", L::test}}, signs);
 }
 
 bool paintChildrensRoom(const QString& dir)
 {
     namespace L = layout::childrensRoom;
+    cSignBoxes signs;
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -253,12 +255,13 @@ bool paintChildrensRoom(const QString& dir)
     p.end();
     return saveScene(dir, img, "Kinderzimmer",
                      {{"KleinerBruder", L::littleBrother}, {"GLUECKSRAD", L::wheel}, {"Werwirdvokablaer", L::quizShow},
-                      {"schiebespiel", L::slidingPuzzle}, {"memory", L::memory}});
+                      {"schiebespiel", L::slidingPuzzle}, {"memory", L::memory}}, signs);
 }
 
 bool paintGarden(const QString& dir)
 {
     namespace L = layout::garden;
+    cSignBoxes signs;
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -342,7 +345,7 @@ bool paintGarden(const QString& dir)
     drawBackArrow(p, layout::backArrow);
     drawHelpIcon(p, layout::helpButton);
     p.end();
-    return saveScene(dir, img, "Garten", {{"Verstecktaberwo", L::hidden}, {"Seenot", L::distress}});
+    return saveScene(dir, img, "Garten", {{"Verstecktaberwo", L::hidden}, {"Seenot", L::distress}}, signs);
 }
 
 } // namespace tavrio::assets

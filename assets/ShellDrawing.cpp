@@ -19,6 +19,13 @@ void fillGradient(QPainter& p, const QRect& box, QColor top, QColor bottom)
     p.fillRect(box, g);
 }
 
+void paintSkyAndGrass(QPainter& p)
+{
+    namespace L = layout::entrance;
+    fillGradient(p, QRect(0, 0, 800, L::horizon), QColor(L::skyTop), QColor(L::skyBottom));
+    fillGradient(p, QRect(0, L::horizon, 800, 600 - L::horizon), QColor(L::grassTop), QColor(L::grassBottom));
+}
+
 void drawPlanks(QPainter& p, const QRect& box, QColor wood, bool vertical)
 {
     p.save();
@@ -180,8 +187,22 @@ void drawDoor(QPainter& p, const QRect& box, QColor colour, const QString& sign)
         drawSign(p, QRect(box.left() + 4, box.top() + 1, box.width() - 8, 27), sign);
 }
 
+namespace {
+thread_local cSignBoxes* t_signs = nullptr;
+} // namespace
+
+cSignBoxes::cSignBoxes()
+    : outer_(t_signs)
+{
+    t_signs = this;
+}
+
+cSignBoxes::~cSignBoxes() { t_signs = outer_; }
+
 void drawSign(QPainter& p, const QRect& box, const QString& text)
 {
+    if (t_signs)
+        t_signs->add(box);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(110, 70, 30), 3));
@@ -310,7 +331,7 @@ void drawBackArrow(QPainter& p, const QRect& box)
     p.restore();
 }
 
-QImage litCut(const QImage& scene, const QRect& r)
+QImage litCut(const QImage& scene, const QRect& r, const std::vector<QRect>& signs)
 {
     const qreal scale = scene.devicePixelRatio();
     QImage cut = scene.copy(QRectF(QRectF(r).topLeft() * scale, QRectF(r).size() * scale).toRect())
@@ -339,15 +360,25 @@ QImage litCut(const QImage& scene, const QRect& r)
         star.closeSubpath();
         p.drawPath(star);
     }
+    // Signs hang in front of the rim: their rounded shapes, outline included,
+    // come back unlit from the scene.
+    QPainterPath shapes;
+    for (const QRect& sign : signs)
+        shapes.addRoundedRect(QRectF(sign).adjusted(-2, -2, 2, 2), 9, 9);
+    if (!shapes.isEmpty()) {
+        p.setClipPath(shapes.translated(-QPointF(r.topLeft())));
+        p.drawImage(units, scene, QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale));
+    }
     p.end();
     return cut;
 }
 
-bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots)
+bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots,
+               const cSignBoxes& signs)
 {
     bool ok = savePicture(scene, dir, QStringLiteral("BG\\%1.bmp").arg(QLatin1String(sceneName)));
     for (const cHotSpotArt& s : spots)
-        ok = savePicture(litCut(scene, s.rect), dir, layout::litPicture(sceneName, s.name)) && ok;
+        ok = savePicture(litCut(scene, s.rect, signs.boxes()), dir, layout::litPicture(sceneName, s.name)) && ok;
     return ok;
 }
 

@@ -44,6 +44,10 @@ void drawTree(QPainter& p, QPointF foot, qreal height);
 void drawFlower(QPainter& p, QPointF foot, QColor petals);
 // Vertical gradient from top colour to bottom colour.
 void fillGradient(QPainter& p, const QRect& box, QColor top, QColor bottom);
+// The 800 x 600 sky and grass of the entrance, with its horizon; on a large
+// screen the entrance window continues them to the screen's edges, so every
+// outdoor picture shown over it uses them too.
+void paintSkyAndGrass(QPainter& p);
 // Wooden planks of a floor or wall.
 void drawPlanks(QPainter& p, const QRect& box, QColor wood, bool vertical);
 
@@ -53,14 +57,32 @@ void drawBackArrow(QPainter& p, const QRect& box);
 // A small hint sign with the name of the place or game.
 void drawSign(QPainter& p, const QRect& box, const QString& text);
 
-// The lit picture of the area `r` of `scene`: brighter, with a golden rim.
-QImage litCut(const QImage& scene, const QRect& r);
+// Notes the box of every sign drawn on this thread while it lives, so the
+// lit pictures of a scene show its signs whole, in front of the golden rim.
+class cSignBoxes {
+public:
+    cSignBoxes();
+    ~cSignBoxes();
+    cSignBoxes(const cSignBoxes&) = delete;
+    cSignBoxes& operator=(const cSignBoxes&) = delete;
+    void add(const QRect& box) { boxes_.push_back(box); }
+    const std::vector<QRect>& boxes() const { return boxes_; }
+
+private:
+    std::vector<QRect> boxes_;
+    cSignBoxes* outer_;
+};
+
+// The lit picture of the area `r` of `scene`: brighter, with a golden rim;
+// the parts of `signs` inside it stay as the scene has them.
+QImage litCut(const QImage& scene, const QRect& r, const std::vector<QRect>& signs = {});
 
 struct cHotSpotArt {
     const char* name;
     QRect rect;
 };
 // Saves "BG\\<scene>.bmp" and the lit picture of every hot spot.
-bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots);
+bool saveScene(const QString& dir, const QImage& scene, const char* sceneName, const std::vector<cHotSpotArt>& spots,
+               const cSignBoxes& signs);
 
 } // namespace tavrio::assets
