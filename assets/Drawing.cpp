@@ -53,6 +53,14 @@ QImage readPicture(const QString& dir, const QString& windowsPath)
     return img;
 }
 
+bool paintAll(const QString& dir, std::initializer_list<bool (*)(const QString&)> painters)
+{
+    bool ok = true;
+    for (const auto painter : painters)
+        ok = painter(dir) && ok;
+    return ok;
+}
+
 QImage canvas(int width, int height, QColor fill)
 {
     QImage img(width * g_scale, height * g_scale, QImage::Format_RGB32);
@@ -87,6 +95,18 @@ void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face)
     p.drawRoundedRect(box, 10, 10);
     p.restore();
     drawCaption(p, box, text, qMax(12, box.height() / 2 - 2));
+}
+
+void drawWave(QPainter& p, qreal left, qreal right, qreal y, qreal swing, int swings)
+{
+    const qreal step = (right - left) / qMax(1, swings);
+    QPainterPath wave;
+    wave.moveTo(left, y);
+    for (int i = 0; i < swings; ++i) {
+        const qreal from = left + i * step;
+        wave.cubicTo(from + step * 0.4, y - swing, from + step * 0.6, y + swing, from + step, y);
+    }
+    p.drawPath(wave);
 }
 
 bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QString& title,

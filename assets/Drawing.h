@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QPainter;
 
@@ -26,6 +27,9 @@ bool savePicture(const QImage& image, const QString& dir, const QString& windows
 // A picture written before at the current scale, or a null image.
 QImage readPicture(const QString& dir, const QString& windowsPath);
 
+// Runs every painter, also after one has failed; false when any failed.
+bool paintAll(const QString& dir, std::initializer_list<bool (*)(const QString&)> painters);
+
 // A new picture of `width` x `height` units filled with one colour (32-bit,
 // no alpha); its device pixel ratio is the scale, so a QPainter on it draws
 // in units.
@@ -38,6 +42,10 @@ void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSi
                  QColor colour = Qt::black);
 // A drawn push button: raised rounded rectangle with its caption.
 void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face = QColor(255, 214, 90));
+
+// A wavy line of `swings` S-bends from (left, y) to (right, y), reaching
+// about `swing` units above and below y: water.
+void drawWave(QPainter& p, qreal left, qreal right, qreal y, qreal swing, int swings = 2);
 
 // An 800 x 600 help picture: a title and a few lines of German text.
 // `textBottom`, when given, receives the y just below the last line.

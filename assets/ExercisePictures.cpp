@@ -1,3 +1,4 @@
+#include "Drawing.h"
 #include "ExercisePainters.h"
 #include "Painters.h"
 
@@ -5,16 +6,8 @@ namespace tavrio::assets {
 
 bool paintExercises(const QString& dir)
 {
-    bool ok = paintWordSearch(dir);
-    ok = paintHiddenButWhere(dir) && ok;
-    ok = paintQuizShow(dir) && ok;
-    ok = paintGrandmaHelps(dir) && ok;
-    ok = paintTest(dir) && ok;
-    ok = paintLevelEditor(dir) && ok;
-    ok = paintSeenot(dir) && ok;
-    ok = paintHilfPapa(dir) && ok;
-    ok = paintChildrensGames(dir) && ok;
-    return ok;
+    return paintAll(dir, {paintWordSearch, paintHiddenButWhere, paintQuizShow, paintGrandmaHelps, paintTest,
+                          paintLevelEditor, paintSeenot, paintHilfPapa, paintChildrensGames});
 }
 
 } // namespace tavrio::assets

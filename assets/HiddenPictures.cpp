@@ -5,38 +5,22 @@
 #include "ExercisePainters.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace tavrio::assets {
 namespace {
 
 const QString kCells = QStringLiteral("Images\\Verbuddelt Aber Wo\\");
 
-bool paintWater(const QString& dir)
+void drawWater(QPainter& p)
 {
-    QImage img = canvas(26, 26, QColor(40, 120, 220));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(190, 225, 255), 2));
-    for (int y : {8, 17}) {
-        QPainterPath wave;
-        wave.moveTo(2, y);
-        wave.cubicTo(7, y - 4, 9, y + 4, 13, y);
-        wave.cubicTo(17, y - 4, 19, y + 4, 24, y);
-        p.drawPath(wave);
-    }
-    p.setPen(QColor(20, 70, 150));
-    p.drawRect(0, 0, 25, 25);
-    p.end();
-    return savePicture(img, dir, kCells + QStringLiteral("wasser.bmp"));
+    for (int y : {8, 17})
+        drawWave(p, 2, 24, y, 4);
 }
 
-bool paintHit(const QString& dir)
+// A wrapped sweet: red body, two twisted ends.
+void drawSweet(QPainter& p)
 {
-    QImage img = canvas(26, 26, QColor(255, 220, 60));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A wrapped sweet: red body, two twisted ends.
     p.setPen(QPen(QColor(140, 0, 0), 1));
     p.setBrush(QColor(230, 30, 40));
     p.drawPolygon(QPolygon({QPoint(2, 7), QPoint(8, 13), QPoint(2, 19)}));
@@ -44,29 +28,30 @@ bool paintHit(const QString& dir)
     p.drawEllipse(QRect(6, 7, 14, 12));
     p.setPen(QPen(Qt::white, 2));
     p.drawLine(QPoint(10, 10), QPoint(13, 10));
-    p.setPen(QColor(180, 130, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, 25, 25);
-    p.end();
-    return savePicture(img, dir, kCells + QStringLiteral("Treffer.bmp"));
 }
 
-bool paintMiss(const QString& dir)
+void drawHole(QPainter& p)
 {
-    QImage img = canvas(26, 26, QColor(150, 105, 60));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 45, 20));
     p.drawEllipse(QRect(5, 7, 16, 12));
     p.setPen(QPen(QColor(245, 225, 185), 2));
     p.drawLine(QPoint(7, 5), QPoint(19, 21));
     p.drawLine(QPoint(19, 5), QPoint(7, 21));
-    p.setPen(QColor(90, 60, 30));
+}
+
+// A 26 x 26 cell: `fill`, the drawing, a one-unit `border`.
+bool paintCell(const QString& dir, const QString& name, QColor fill, QColor border, void (*draw)(QPainter&))
+{
+    QImage img = canvas(26, 26, fill);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.setPen(border);
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, 25, 25);
     p.end();
-    return savePicture(img, dir, kCells + QStringLiteral("Daneben.bmp"));
+    return savePicture(img, dir, kCells + name);
 }
 
 bool paintBackground(const QString& dir)
@@ -108,9 +93,9 @@ bool paintBackground(const QString& dir)
 bool paintHiddenButWhere(const QString& dir)
 {
     bool ok = paintBackground(dir);
-    ok = paintWater(dir) && ok;
-    ok = paintHit(dir) && ok;
-    ok = paintMiss(dir) && ok;
+    ok = paintCell(dir, QStringLiteral("wasser.bmp"), QColor(40, 120, 220), QColor(20, 70, 150), drawWater) && ok;
+    ok = paintCell(dir, QStringLiteral("Treffer.bmp"), QColor(255, 220, 60), QColor(180, 130, 0), drawSweet) && ok;
+    ok = paintCell(dir, QStringLiteral("Daneben.bmp"), QColor(150, 105, 60), QColor(90, 60, 30), drawHole) && ok;
     ok = paintHelpPicture(dir, QStringLiteral("Hilfe\\Verstecktaberwo.bmp"), QStringLiteral("Versteckt, aber wo?"),
                           {QStringLiteral("Unter dem Wasser sind 20 Bonbons verbuddelt."),
                            QStringLiteral("Tippe die Übersetzung des Wortes ein und klicke dann auf ein Feld."),

@@ -35,30 +35,18 @@ bool paintBackground(const QString& dir)
     return savePicture(img, dir, QString::fromLatin1(kEditorBackground));
 }
 
-QImage tile(QColor fill, QColor border)
+// The tool pictures: a square of kToolPixels units with a border, and on
+// it the tool's own drawing.
+void drawEmpty(QPainter& p)
 {
-    QImage img = canvas(kToolPixels, kToolPixels, fill);
-    QPainter p(&img);
-    p.setPen(border);
-    p.drawRect(0, 0, kToolPixels - 1, kToolPixels - 1);
-    return img;
-}
-
-QImage emptyCell()
-{
-    QImage img = tile(Qt::white, QColor(225, 225, 225));
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(225, 90, 90), 1.3));
     p.drawLine(QPointF(5, 5), QPointF(11, 11));
     p.drawLine(QPointF(11, 5), QPointF(5, 11));
-    return img;
 }
 
-QImage player()
+void drawPlayer(QPainter& p)
 {
-    QImage img = tile(QColor(225, 240, 255), QColor(90, 130, 200));
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 205, 160));
@@ -68,28 +56,21 @@ QImage player()
     p.setPen(QPen(QColor(40, 40, 60), 1.6));
     p.drawLine(QPointF(6, 12.5), QPointF(5.5, 15));
     p.drawLine(QPointF(10, 12.5), QPointF(10.5, 15));
-    return img;
 }
 
-QImage wall()
+void drawWall(QPainter& p)
 {
-    QImage img = tile(QColor(60, 150, 70), QColor(25, 90, 35));
-    QPainter p(&img);
     p.setPen(QColor(30, 100, 40));
     for (int y : {5, 10})
         p.drawLine(1, y, 14, y);
-    for (int x : {7})
-        p.drawLine(x, 1, x, 5);
+    p.drawLine(7, 1, 7, 5);
     for (int x : {4, 11})
         p.drawLine(x, 5, x, 10);
     p.drawLine(7, 10, 7, 14);
-    return img;
 }
 
-QImage bottom()
+void drawBottom(QPainter& p)
 {
-    QImage img = tile(QColor(70, 130, 210), QColor(30, 70, 140));
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(210, 235, 255), 1.4));
     QPainterPath swirl;
@@ -98,13 +79,10 @@ QImage bottom()
     swirl.arcTo(QRectF(4, 4, 8, 8), 270, 270);
     swirl.arcTo(QRectF(2, 2, 12, 12), 180, 180);
     p.drawPath(swirl);
-    return img;
 }
 
-QImage exitCell()
+void drawExit(QPainter& p)
 {
-    QImage img = tile(QColor(255, 245, 220), QColor(180, 120, 60));
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 50, 40));
@@ -113,20 +91,44 @@ QImage exitCell()
     p.drawRect(QRectF(3, 8, 10, 6.5));
     p.setBrush(QColor(120, 70, 30));
     p.drawRect(QRectF(6.5, 10, 3, 4.5));
-    return img;
 }
 
-QImage letterField()
+void drawLetterField(QPainter& p)
 {
-    QImage img = tile(QColor(255, 215, 70), QColor(170, 120, 0));
-    QPainter p(&img);
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(7);
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(30, 40, 110));
     p.drawText(QRect(0, 0, kToolPixels, kToolPixels), Qt::AlignCenter, QStringLiteral("ABC"));
-    return img;
+}
+
+struct cToolArt {
+    QColor fill;
+    QColor border;
+    void (*draw)(QPainter&);
+};
+
+// In the order of the tool codes.
+const cToolArt kToolArt[kToolPictures] = {
+    {Qt::white, QColor(225, 225, 225), drawEmpty},
+    {QColor(225, 240, 255), QColor(90, 130, 200), drawPlayer},
+    {QColor(60, 150, 70), QColor(25, 90, 35), drawWall},
+    {QColor(70, 130, 210), QColor(30, 70, 140), drawBottom},
+    {QColor(255, 245, 220), QColor(180, 120, 60), drawExit},
+    {QColor(255, 215, 70), QColor(170, 120, 0), drawLetterField},
+};
+
+bool paintTool(const QString& dir, int code)
+{
+    const cToolArt& art = kToolArt[code];
+    QImage img = canvas(kToolPixels, kToolPixels, art.fill);
+    QPainter p(&img);
+    p.setPen(art.border);
+    p.drawRect(0, 0, kToolPixels - 1, kToolPixels - 1);
+    art.draw(p);
+    p.end();
+    return savePicture(img, dir, QString::fromStdString(toolPicture(code)));
 }
 
 // The level the games start with: a start top left, the exit top right,
@@ -159,9 +161,8 @@ bool writeStartLevel(const QString& dir)
 bool paintLevelEditor(const QString& dir)
 {
     bool ok = paintBackground(dir);
-    const QImage tools[kToolPictures] = {emptyCell(), player(), wall(), bottom(), exitCell(), letterField()};
     for (int code = 0; code < kToolPictures; ++code)
-        ok = savePicture(tools[code], dir, QString::fromStdString(toolPicture(code))) && ok;
+        ok = paintTool(dir, code) && ok;
     if (pictureScale() == 1)
         ok = writeStartLevel(dir) && ok;
     return ok;

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -41,13 +43,8 @@ void sea(QPainter& p)
 {
     p.fillRect(QRect(0, 0, 25, 25), QColor(40, 110, 200));
     p.setPen(QPen(QColor(120, 180, 240), 1.5));
-    for (int y : {7, 18}) {
-        QPainterPath wave;
-        wave.moveTo(2, y);
-        wave.cubicTo(6, y - 3, 8, y + 3, 12, y);
-        wave.cubicTo(16, y - 3, 18, y + 3, 23, y);
-        p.drawPath(wave);
-    }
+    for (int y : {7, 18})
+        drawWave(p, 2, 23, y, 3);
 }
 
 void boat(QPainter& p)
@@ -109,16 +106,12 @@ void ship(QPainter& p)
     p.drawRect(QRectF(0, 17, 25, 1.5));
 }
 
-void seaCell(QPainter& p, int code)
-{
-    switch (code) {
-    case 0: sea(p); break;
-    case 1: boat(p); break;
-    case 2: reef(p); break;
-    case 3: whirlpool(p); break;
-    default: ship(p); break;
-    }
-}
+// Codes 0 .. 4 of a game's picture list, in the game's order.
+using CodeCells = std::array<void (*)(QPainter&), 5>;
+
+void drawCode(QPainter& p, int code, const CodeCells& cells) { cells[std::size_t(std::clamp(code, 0, 4))](p); }
+
+void seaCell(QPainter& p, int code) { drawCode(p, code, {sea, boat, reef, whirlpool, ship}); }
 
 // Index 0 .. 25: a floating letter on a yellow buoy; 26 .. 51: the letter
 // on a wooden raft in the boat's tail.
@@ -207,16 +200,7 @@ void house(QPainter& p)
     p.drawRect(QRectF(16, 14, 3.5, 3.5));
 }
 
-void papaCell(QPainter& p, int code)
-{
-    switch (code) {
-    case 0: floorTile(p); break;
-    case 1: figure(p); break;
-    case 2: wall(p); break;
-    case 3: marked(p); break;
-    default: house(p); break;
-    }
-}
+void papaCell(QPainter& p, int code) { drawCode(p, code, {floorTile, figure, wall, marked, house}); }
 
 // A wooden crate with its letter.
 void crate(QPainter& p, int index)
@@ -284,13 +268,8 @@ bool paintSeaBackground(const QString& dir)
     p.setBrush(QColor(30, 100, 190));
     p.drawRect(0, 170, 800, 430);
     p.setPen(QPen(QColor(110, 170, 235), 3));
-    for (int y = 190; y < 600; y += 36) {
-        QPainterPath wave;
-        wave.moveTo(0, y);
-        for (int x = 0; x < 800; x += 40)
-            wave.cubicTo(x + 10, y - 8, x + 30, y + 8, x + 40, y);
-        p.drawPath(wave);
-    }
+    for (int y = 190; y < 600; y += 36)
+        drawWave(p, 0, 800, y, 8, 20);
     // A lighthouse on the left.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 110, 100));

@@ -1,3 +1,4 @@
+#include "Drawing.h"
 #include "Painters.h"
 #include "ShellScenes.h"
 
@@ -5,14 +6,8 @@ namespace tavrio::assets {
 
 bool paintShell(const QString& dir)
 {
-    bool ok = paintEntrance(dir);
-    ok = paintHouse(dir) && ok;
-    ok = paintAttic(dir) && ok;
-    ok = paintChildrensRoom(dir) && ok;
-    ok = paintGarden(dir) && ok;
-    ok = paintStartScreen(dir) && ok;
-    ok = paintShellHelp(dir) && ok;
-    return ok;
+    return paintAll(dir, {paintEntrance, paintHouse, paintAttic, paintChildrensRoom, paintGarden, paintStartScreen,
+                          paintShellHelp});
 }
 
 } // namespace tavrio::assets

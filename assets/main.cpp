@@ -13,12 +13,7 @@ bool paintPictures(const QString& dir, int scale)
 {
     using namespace tavrio::assets;
     setPictureScale(scale);
-    bool ok = paintShell(dir);
-    ok = paintExercises(dir) && ok;
-    ok = paintExchange(dir) && ok;
-    ok = paintOptions(dir) && ok;
-    ok = paintVocabularyEditor(dir) && ok;
-    return ok;
+    return paintAll(dir, {paintShell, paintExercises, paintExchange, paintOptions, paintVocabularyEditor});
 }
 } // namespace
 
