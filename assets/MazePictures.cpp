@@ -340,7 +340,14 @@ bool paintHelpWithLegend(const QString& dir, const QString& path, const QString&
     const int top = qMin(bottom + 20, 600 - 40 - size - 30);
     int x = 70;
     for (const cLegend& item : legend) {
-        p.drawImage(QRect(x, top, size, size), cellImage(item.paint, item.index));
+        // Painted at the legend's size rather than enlarged, so it stays sharp.
+        p.save();
+        p.translate(x, top);
+        p.scale(qreal(size) / kCellPixels, qreal(size) / kCellPixels);
+        p.setClipRect(QRect(0, 0, kCellPixels, kCellPixels));
+        p.setRenderHint(QPainter::Antialiasing);
+        item.paint(p, item.index);
+        p.restore();
         drawCaption(p, QRect(x - 40, top + size + 2, size + 80, 26), QString::fromUtf8(item.name), 16,
                     QColor(60, 60, 60));
         x += size + gap;
@@ -349,46 +356,59 @@ bool paintHelpWithLegend(const QString& dir, const QString& path, const QString&
     return savePicture(img, dir, path);
 }
 
+// One maze game's pictures: its background, its two picture lists and its
+// help page with a legend.
+struct cMazeGameArt {
+    const tavrio::maze::cPictureLists& lists;
+    bool (*background)(const QString& dir);
+    CellPainter cells;
+    CellPainter letters;
+    QString helpPath;
+    QString title;
+    QStringList lines;
+    std::vector<cLegend> legend;
+};
+
+bool paintMazeGame(const QString& dir, const cMazeGameArt& art)
+{
+    bool ok = art.background(dir);
+    ok = paintStrip(dir, art.lists.bilder, art.lists.bilderCount, art.cells) && ok;
+    ok = paintStrip(dir, art.lists.buchstaben, art.lists.buchstabenCount, art.letters) && ok;
+    return paintHelpWithLegend(dir, art.helpPath, art.title, art.lines, art.legend) && ok;
+}
+
 } // namespace
 
 bool paintSeenot(const QString& dir)
 {
-    const auto& lists = tavrio::maze::kSeenotPictures;
-    bool ok = paintSeaBackground(dir);
-    ok = paintStrip(dir, lists.bilder, lists.bilderCount, seaCell) && ok;
-    ok = paintStrip(dir, lists.buchstaben, lists.buchstabenCount, seaLetter) && ok;
-    ok = paintHelpWithLegend(
-             dir, QStringLiteral("Hilfe\\Seenot.bmp"), QStringLiteral("Seenot!"),
-             {QStringLiteral("Sammle die Übersetzung des verlorenen Wortes ein, Buchstabe für Buchstabe in "
-                             "der richtigen Reihenfolge."),
-              QStringLiteral("Steuere das Boot mit den Pfeiltasten; es fährt geradeaus, bis du lenkst."),
-              QStringLiteral("Ein Strudel nimmt dir den letzten Buchstaben weg. Meide Riffe, den Rand und "
-                             "deinen eigenen Schwanz!"),
-              QStringLiteral("Am Rettungsschiff wird dein Wort geprüft.")},
-             {{seaCell, 1, "Boot"}, {seaLetter, 7, "Buchstabe"}, {seaLetter, 26 + 7, "eingesammelt"},
-              {seaCell, 2, "Riff"}, {seaCell, 3, "Strudel"}, {seaCell, 4, "Rettungsschiff"}}) &&
-         ok;
-    return ok;
+    return paintMazeGame(
+        dir,
+        {tavrio::maze::kSeenotPictures, paintSeaBackground, seaCell, seaLetter, QStringLiteral("Hilfe\\Seenot.bmp"),
+         QStringLiteral("Seenot!"),
+         {QStringLiteral("Sammle die Übersetzung des verlorenen Wortes ein, Buchstabe für Buchstabe in "
+                         "der richtigen Reihenfolge."),
+          QStringLiteral("Steuere das Boot mit den Pfeiltasten; es fährt geradeaus, bis du lenkst."),
+          QStringLiteral("Ein Strudel nimmt dir den letzten Buchstaben weg. Meide Riffe, den Rand und "
+                         "deinen eigenen Schwanz!"),
+          QStringLiteral("Am Rettungsschiff wird dein Wort geprüft.")},
+         {{seaCell, 1, "Boot"}, {seaLetter, 7, "Buchstabe"}, {seaLetter, 26 + 7, "eingesammelt"},
+          {seaCell, 2, "Riff"}, {seaCell, 3, "Strudel"}, {seaCell, 4, "Rettungsschiff"}}});
 }
 
 bool paintHilfPapa(const QString& dir)
 {
-    const auto& lists = tavrio::maze::kHilfPapaPictures;
-    bool ok = paintPapaBackground(dir);
-    ok = paintStrip(dir, lists.bilder, lists.bilderCount, papaCell) && ok;
-    ok = paintStrip(dir, lists.buchstaben, lists.buchstabenCount, crate) && ok;
-    ok = paintHelpWithLegend(
-             dir, QStringLiteral("Hilfe\\HilfPapa.bmp"), QStringLiteral("Hilf Papa!"),
-             {QStringLiteral("Papa sucht die Übersetzung des Wortes, das oben steht."),
-              QStringLiteral("Lauf mit den Pfeiltasten. Läufst du gegen eine Kiste, schiebst du sie vor dir her "
-                             "– wenn dahinter frei ist."),
-              QStringLiteral("Schiebe die Kisten in die Reihe über den roten Feldern. Das Wort beginnt ganz "
-                             "links in dieser Reihe."),
-              QStringLiteral("Geh dann ins Haus: Papa prüft, was in der Reihe steht.")},
-             {{papaCell, 1, "Du"}, {crate, 7, "Kiste"}, {papaCell, 2, "Mauer"}, {papaCell, 3, "rotes Feld"},
-              {papaCell, 4, "Haus"}}) &&
-         ok;
-    return ok;
+    return paintMazeGame(
+        dir,
+        {tavrio::maze::kHilfPapaPictures, paintPapaBackground, papaCell, crate, QStringLiteral("Hilfe\\HilfPapa.bmp"),
+         QStringLiteral("Hilf Papa!"),
+         {QStringLiteral("Papa sucht die Übersetzung des Wortes, das oben steht."),
+          QStringLiteral("Lauf mit den Pfeiltasten. Läufst du gegen eine Kiste, schiebst du sie vor dir her "
+                         "– wenn dahinter frei ist."),
+          QStringLiteral("Schiebe die Kisten in die Reihe über den roten Feldern. Das Wort beginnt ganz "
+                         "links in dieser Reihe."),
+          QStringLiteral("Geh dann ins Haus: Papa prüft, was in der Reihe steht.")},
+         {{papaCell, 1, "Du"}, {crate, 7, "Kiste"}, {papaCell, 2, "Mauer"}, {papaCell, 3, "rotes Feld"},
+          {papaCell, 4, "Haus"}}});
 }
 
 } // namespace tavrio::assets
