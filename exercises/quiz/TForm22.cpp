@@ -150,6 +150,10 @@ TForm22::TForm22(QWidget* parent)
     Richtig->hide();
     connect(Richtig, &QPushButton::clicked, this, &TForm22::RichtigClick);
     addCounters();
+    addFileName(QPoint(20, 566));
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Vokabeln aus der Datei :"))
+            tavrio::setTextColour(label, Qt::white); // over the dark audience
 
     Zurueck = addBackButton(QRect(680, 550, 100, 32), QStringLiteral("Zurueck"));
     disconnect(Zurueck, nullptr, this, nullptr);

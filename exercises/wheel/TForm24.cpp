@@ -124,6 +124,7 @@ TForm24::TForm24(QWidget* parent)
     Drehen->hide();
     connect(Drehen, &QPushButton::clicked, this, &TForm24::DrehenClick);
 
+    addFileName(QPoint(20, 564));
     addBackButton(QRect(680, 555, 100, 32), QStringLiteral("Zurueck"));
 }
 
