@@ -11,8 +11,8 @@ namespace {
 
 namespace L = tavrio::layout::exchange;
 
-// Sky-blue page with a row of stacked books along the bottom edge, the drawn
-// back button at the top left and the mail hint at the bottom left.
+// Sky-blue page with books on the results desk, the drawn back button at the
+// top left, the mail hint at the bottom left and a notice board beside it.
 QImage exchangeBackground()
 {
     QImage img = canvas(800, 600, QColor(178, 220, 246));
@@ -32,17 +32,22 @@ QImage exchangeBackground()
     p.setPen(QPen(QColor(120, 90, 50), 3));
     p.drawRoundedRect(L::resultGrid.adjusted(-12, -44, 12, 12), 14, 14);
 
-    // Books along the bottom, between the mail hint and the upload button.
+    // A few books standing on the desk's top edge, left of the search field.
     const QColor spines[] = {QColor(200, 60, 60), QColor(60, 140, 70), QColor(240, 180, 40), QColor(70, 90, 190),
                              QColor(150, 80, 160)};
-    int x = 335;
-    for (int i = 0; i < 10; ++i) {
-        const int h = 34 + (i * 7) % 18;
-        p.setBrush(spines[i % 5]);
+    const int deskTop = L::resultGrid.top() - 44;
+    for (int i = 0; i < 5; ++i) {
+        const int h = 24 + (i * 7) % 15;
+        p.setBrush(spines[i]);
         p.setPen(QPen(QColor(60, 40, 20), 2));
-        p.drawRect(QRect(x, 552 - h, 18, h));
-        x += 21;
+        p.drawRect(QRect(L::resultGrid.left() + 12 + 21 * i, deskTop - h, 18, h));
     }
+
+    // The notice board under the desk: the exchange's state lines and the
+    // upload button stand on it, readable on a plain face.
+    p.setBrush(QColor(255, 250, 210));
+    p.setPen(QPen(QColor(120, 90, 50), 2));
+    p.drawRoundedRect(L::noticeBoard, 10, 10);
 
     drawButton(p, L::backButton, QStringLiteral("Zur\u00fcck"));
 

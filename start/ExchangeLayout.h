@@ -14,10 +14,11 @@ inline constexpr QRect searchButton{560, 90, 110, 30};   // Button19 "Suchen"
 inline constexpr QRect resultLabel{70, 128, 660, 30};    // searchresultfor
 inline constexpr QRect resultGrid{70, 162, 666, 330};    // StringGrid2
 inline constexpr QRect mailArea{15, 505, 300, 80};       // Label12, drawn mail hint
-inline constexpr QRect uploadButton{560, 515, 176, 34};  // "Liste hochladen"
-inline constexpr QRect busyLabel{330, 555, 406, 26};
-inline constexpr QRect unreachableLabel{330, 495, 406, 20};  // the exchange cannot be reached
-inline constexpr QRect uploadReport{330, 515, 222, 38};      // the last upload's report
+inline constexpr QRect uploadButton{560, 534, 176, 34};  // "Liste hochladen"
+inline constexpr QRect busyLabel{330, 571, 406, 22};
+inline constexpr QRect unreachableLabel{330, 512, 406, 20};  // the exchange cannot be reached
+inline constexpr QRect uploadReport{330, 534, 222, 36};      // the last upload's report
+inline constexpr QRect noticeBoard{322, 507, 424, 88};      // drawn under the four above
 
 // Text page (page 5)
 inline constexpr QRect memo{70, 90, 660, 460};            // Memo2
