@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
@@ -97,6 +98,28 @@ void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face)
     drawCaption(p, box, text, qMax(12, box.height() / 2 - 2));
 }
 
+namespace {
+constexpr int kHelpTextTop = 160;
+constexpr int kHelpTextWidth = 660;
+constexpr int kHelpTextBottom = 566; // inside the frame
+
+// 24 px text, or smaller (down to 16 px) while the lines would run into the
+// frame. Measured apart from any painter, so both picture sizes agree.
+QFont helpTextFont(const QStringList& lines)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    for (int size = 24;; --size) {
+        f.setPixelSize(size);
+        const QFontMetrics metrics(f);
+        int y = kHelpTextTop;
+        for (const QString& line : lines)
+            y += metrics.boundingRect(QRect(0, 0, kHelpTextWidth, 2000), Qt::TextWordWrap, line).height() + 18;
+        if (y - 18 <= kHelpTextBottom || size == 16)
+            return f;
+    }
+}
+} // namespace
+
 void drawWave(QPainter& p, qreal left, qreal right, qreal y, qreal swing, int swings)
 {
     const qreal step = (right - left) / qMax(1, swings);
@@ -129,13 +152,11 @@ bool paintHelpPicture(const QString& dir, const QString& windowsPath, const QStr
     p.drawEllipse(QRect(701, 66, 10, 10));
     p.drawEllipse(QRect(731, 66, 10, 10));
     drawCaption(p, QRect(40, 40, 620, 80), title, 40, QColor(160, 70, 0));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(24);
-    p.setFont(f);
+    p.setFont(helpTextFont(lines));
     p.setPen(QColor(40, 40, 40));
-    int y = 160;
+    int y = kHelpTextTop;
     for (const QString& line : lines) {
-        const QRect box(70, y, 660, 200);
+        const QRect box(70, y, kHelpTextWidth, 200);
         const QRect used = p.boundingRect(box, Qt::TextWordWrap, line);
         p.setBrush(QColor(230, 160, 40));
         p.setPen(Qt::NoPen);
