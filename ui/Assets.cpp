@@ -20,6 +20,15 @@ QPixmap loadPicture(const QString& windowsPath)
     return loadPicture(windowsPath, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
+QImage pictureCanvas(QSize units)
+{
+    const int ratio = qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    QImage image(units * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
 QPixmap loadPicture(const QString& windowsPath, qreal ratio)
 {
     QPixmap pm;

@@ -14,5 +14,9 @@ QString assetPath(const QString& windowsPath);
 // same units; otherwise the named file. Without `ratio`, the application's.
 QPixmap loadPicture(const QString& windowsPath);
 QPixmap loadPicture(const QString& windowsPath, qreal ratio);
+// An image of `units` filled white, at the device pixel ratio of the pictures
+// loadPicture gives here (2 where it takes the double-size files, else 1),
+// so pictures drawn into it stay sharp.
+QImage pictureCanvas(QSize units);
 
 } // namespace tavrio

@@ -1,6 +1,7 @@
 #include "exercises/level/LevelCanvas.h"
 
 #include "exercises/level/LevelFile.h"
+#include "ui/Assets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,13 +11,12 @@ using namespace tavrio::level;
 
 cLevelCanvas::cLevelCanvas(QWidget* parent)
     : QWidget(parent)
-    , image_(kColumns * kCellPixels, kRows * kCellPixels, QImage::Format_RGB32)
+    , image_(tavrio::pictureCanvas(QSize(kColumns * kCellPixels, kRows * kCellPixels)))
 {
     setObjectName(QStringLiteral("Image1"));
-    setFixedSize(image_.size());
+    setFixedSize(kColumns * kCellPixels, kRows * kCellPixels);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    image_.fill(Qt::white);
 }
 
 void cLevelCanvas::setBackground(const QPixmap& picture)

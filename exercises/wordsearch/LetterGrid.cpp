@@ -1,6 +1,7 @@
 #include "exercises/wordsearch/LetterGrid.h"
 
 #include "exercises/wordsearch/WordSearchPuzzle.h"
+#include "ui/Assets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,12 +11,11 @@ using tavrio::wordsearch::kCellPixels;
 
 cLetterGrid::cLetterGrid(QWidget* parent)
     : QWidget(parent)
-    , image_(320, 320, QImage::Format_RGB32)
+    , image_(tavrio::pictureCanvas(QSize(320, 320)))
 {
     setObjectName(QStringLiteral("feld"));
     setFixedSize(320, 320);
     setMouseTracking(true);
-    image_.fill(Qt::white);
 }
 
 void cLetterGrid::drawCell(int column, int row, const QPixmap& picture)
