@@ -1,5 +1,6 @@
 #include "ui/KeyboardLook.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,13 +12,12 @@ namespace tavrio {
 
 namespace {
 
-// White under black dashes, 3 px inside the edge: shows on any face.
-void drawFocusFrame(QPainter* p, const QRect& rect)
+// White under black dashes, shows on any face.
+void drawFocusFrame(QPainter* p, const QRectF& frame)
 {
     p->save();
     p->setRenderHint(QPainter::Antialiasing);
     p->setBrush(Qt::NoBrush);
-    const QRectF frame = QRectF(rect).adjusted(3, 3, -3, -3);
     p->setPen(QPen(Qt::white, 3));
     p->drawRoundedRect(frame, 4, 4);
     p->setPen(QPen(Qt::black, 2, Qt::DashLine));
@@ -32,14 +32,19 @@ public:
     {
         QProxyStyle::drawControl(element, option, p, widget);
         if (element == CE_PushButton && (option->state & State_HasFocus))
-            drawFocusFrame(p, option->rect);
+            drawFocusFrame(p, QRectF(option->rect).adjusted(3, 3, -3, -3));
     }
-    // Buttons drawn through a style sheet ask for their focus frame here.
+    // Buttons drawn through a style sheet ask for their focus frame here,
+    // check boxes for the frame around their caption.
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* p,
                        const QWidget* widget) const override
     {
         if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget)) {
-            drawFocusFrame(p, widget->rect());
+            drawFocusFrame(p, QRectF(widget->rect()).adjusted(3, 3, -3, -3));
+            return;
+        }
+        if (element == PE_FrameFocusRect && qobject_cast<const QAbstractButton*>(widget)) {
+            drawFocusFrame(p, QRectF(option->rect).adjusted(-1, 0, 1, 0));
             return;
         }
         QProxyStyle::drawPrimitive(element, option, p, widget);

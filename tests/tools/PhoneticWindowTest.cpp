@@ -2,6 +2,7 @@
 // after piece, handing the texts back.
 #include "tests/app/ShellFixture.h"
 #include "tests/support/NamedChild.h"
+#include "tests/support/TabWalk.h"
 
 #include "engine/ListFile.h"
 #include "tools/phonetics/PhoneticSigns.h"
@@ -10,7 +11,6 @@
 #include "ui/Phonetic.h"
 #include "ui/Windows.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -244,18 +244,9 @@ private slots:
 
     void tabWalksTheFieldsThenTheSignsRowByRowThenTheButtons()
     {
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        child<QLineEdit>("Original")->setFocus(Qt::TabFocusReason);
-        QList<QWidget*> walk{QApplication::focusWidget()};
-        for (int i = 0; i < 3 + 84 + 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            walk << QApplication::focusWidget();
-        }
-        QStringList names;
-        for (const QWidget* w : walk)
-            names << (w ? w->objectName() : QString());
+        const QList<QWidget*> walk = tavrio::test::tabWalk(form.get(), child<QLineEdit>("Original"), 3 + 84 + 3);
+        QCOMPARE(walk.size(), 3 + 84 + 4);
+        const QStringList names = tavrio::test::namesOf(walk);
         QCOMPARE(names.mid(0, 3), (QStringList{"Original", "Uebersetzung", "Lautschrift"}));
         QCOMPARE(names.mid(87), (QStringList{"Button95", "Button2", "Button1", "Original"}));
         // Every sign once, in reading order: along a row, then down to the next.

@@ -2,6 +2,7 @@
 // the entry buttons, the selected fields, the way to the phonetic entry.
 #include "tests/app/ShellFixture.h"
 #include "tests/support/NamedChild.h"
+#include "tests/support/TabWalk.h"
 
 #include "tools/phonetics/TForm25.h"
 #include "tools/vocabeditor/TForm3.h"
@@ -255,6 +256,14 @@ private slots:
         click("Button1");
         QVERIFY(!form->isVisible());
         QVERIFY(options.isEnabled());
+    }
+
+    void tabWalksTheListTheEditedFieldsAndTheButtons()
+    {
+        const QStringList names = tavrio::test::namesOf(tavrio::test::tabWalk(form.get(), list(), 13));
+        QCOMPARE(names, (QStringList{"Vokabellisteorginal", "Orginal", "Uebersetzung", "Lautschrift", "Button5",
+                                     "Button4", "Button9", "Button6", "Button7", "Button3", "Button2", "Button8",
+                                     "Button1", "Vokabellisteorginal"}));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextDocument>
 
 namespace {
@@ -66,6 +67,14 @@ TForm6::TForm6(QWidget* parent)
     help->setGeometry(500, 540, 110, 36);
     addBackButton(QRect(630, 540, 130, 36));
     Memo1->document()->setModified(false);
+}
+
+void TForm6::showEvent(QShowEvent* event)
+{
+    cExerciseWindow::showEvent(event);
+    // The notes take the keyboard when the window opens.
+    if (!event->spontaneous())
+        Memo1->setFocus();
 }
 
 bool TForm6::unsavedChanges() const { return Memo1->document()->isModified(); }

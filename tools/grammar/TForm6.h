@@ -25,6 +25,7 @@ public slots:
 
 protected:
     QWidget* returnTarget() const override;
+    void showEvent(QShowEvent* event) override;
     // The memo was edited since it was last loaded or saved.
     bool unsavedChanges() const override;
 

@@ -140,9 +140,13 @@ TForm3::TForm3(QWidget* parent)
     connect(Vokabellisteorginal, &QListWidget::itemChanged, this, [this] { changed_ = true; });
     changed_ = false;
 
-    setTabOrder(Vokabellisteorginal, Orginal);
-    setTabOrder(Orginal, Uebersetzung);
-    setTabOrder(Uebersetzung, b5);
+    // Tab walks the list, the fields being edited and the buttons as they
+    // stand; the read-only fields take the mouse only.
+    for (QLineEdit* e : {Dateiname, selectedorginal, selecteduebersetzung, static_cast<QLineEdit*>(selectedLautschrift)})
+        e->setFocusPolicy(Qt::ClickFocus);
+    QWidget* const order[] = {Vokabellisteorginal, Orginal, Uebersetzung, Lautschrift, b5, b4, b9, b6, b7, b3, b2, b8, b1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm3::openFrom(QWidget* opener)
