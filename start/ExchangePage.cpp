@@ -27,6 +27,7 @@ using tavrio::toAnsi;
 namespace {
 
 constexpr int InstallColumn = 6;
+const QString kInstall = QStringLiteral("Installieren");
 
 QPushButton* hiddenButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -269,8 +270,11 @@ void cExchangePage::ShowSearchResult(const std::string& word, const cStringList&
         item->setFont(bold);
         item->setBackground(StringGrid2->palette().button());
         StringGrid2->setItem(0, c, item);
-        // A visible column is at least as wide as its header (with the cell's margins).
-        const int width = widths[c] == 0 ? 0 : qMax(widths[c], headerMetrics.horizontalAdvance(header[c]) + 12);
+        // A visible column is at least as wide as its header and, for the
+        // last one, its "Installieren" (with the cell's margins).
+        const int needed = qMax(headerMetrics.horizontalAdvance(header[c]),
+                                c == InstallColumn ? StringGrid2->fontMetrics().horizontalAdvance(kInstall) : 0);
+        const int width = widths[c] == 0 ? 0 : qMax(widths[c], needed + 12);
         StringGrid2->setColumnWidth(c, width);
         StringGrid2->setColumnHidden(c, width == 0);
     }
@@ -280,7 +284,7 @@ void cExchangePage::ShowSearchResult(const std::string& word, const cStringList&
                                       at(authors, i), at(bookIds, i), at(chapterIds, i)};
         for (int c = 0; c < 6; ++c)
             StringGrid2->setItem(i + 1, c, new QTableWidgetItem(fromAnsi(cells[c])));
-        StringGrid2->setItem(i + 1, InstallColumn, new QTableWidgetItem(QStringLiteral("Installieren")));
+        StringGrid2->setItem(i + 1, InstallColumn, new QTableWidgetItem(kInstall));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/Navigation.h"
 #include "ui/Windows.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +32,8 @@ TForm15::TForm15(QWidget* parent)
 
 void TForm15::showPicture(const QString& windowsPath)
 {
+    if (QApplication::activeWindow() != this)
+        caller_ = QApplication::activeWindow();
     current_ = windowsPath;
     Thema->setPixmap(tavrio::loadPicture(windowsPath));
     show();
@@ -56,6 +59,10 @@ void TForm15::closeEvent(QCloseEvent* event)
     Thema->clear();
     current_.clear();
     event->accept();
+    // The window the help was asked from takes the keyboard again.
+    if (caller_ && caller_->isVisible())
+        caller_->activateWindow();
+    caller_ = nullptr;
 }
 
 namespace tavrio {

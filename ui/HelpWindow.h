@@ -2,6 +2,7 @@
 // TForm15: the shared help window. A window's help button loads its help
 // picture into `Thema` and shows this window; "Schliessen" (or Esc) closes
 // it and drops the picture.
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -28,6 +29,7 @@ private:
     QLabel* Thema;
     QPushButton* Schliessen;
     QString current_;
+    QPointer<QWidget> caller_;
 };
 
 namespace tavrio {

@@ -109,12 +109,18 @@ private slots:
         QWidget* garden = windows().form11;
         QVERIFY(activate(garden));
         QVERIFY(!windows().form15->isVisible());
-        tavrio::showHelp(QStringLiteral("Hilfe\\Garten.bmp"));
+        QWidget* help = child(garden, "Hilfe");
+        help->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(help, Qt::Key_Return);
         QVERIFY(windows().form15->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(windows().form15));
         QTest::keyClick(windows().form15, Qt::Key_Escape);
         QVERIFY(!windows().form15->isVisible());
         QCOMPARE(windows().form15->currentPicture(), QString());
         QVERIFY(garden->isVisible());
+        // The keyboard is back where it was.
+        QVERIFY(QTest::qWaitForWindowActive(garden));
+        QCOMPARE(focused(), QStringLiteral("Hilfe"));
     }
 
     void tabWalksTheAtticsHotSpotsThenHelpAndBackLightingEachSpot()
