@@ -170,7 +170,8 @@ void TForm1::layOutFor(QSize screen)
     Impressum->setGeometry(L::impressum.translated(shift));
     Hilfe->setGeometry(L::help.translated(shift));
     // The intro is centred by its own picture's size.
-    const QSize intro = IntroBild->pixmap().isNull() ? QSize(800, 600) : IntroBild->pixmap().size();
+    const QSize intro =
+        IntroBild->pixmap().isNull() ? QSize(800, 600) : IntroBild->pixmap().deviceIndependentSize().toSize();
     const QSize introOff = tavrio::centringOffset(screen, intro);
     const QPoint introShift(introOff.width(), introOff.height());
     IntroBild->setGeometry(QRect(introShift, intro));
