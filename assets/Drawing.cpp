@@ -2,6 +2,9 @@
 
 #include "Png.h"
 #include "ui/PictureNames.h"
+#include "ui/RawBmp.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +25,15 @@ QString filePath(const QString& dir, const QString& windowsPath)
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir(dir).filePath(rel);
 }
+
+// Creates the folders and writes through a temporary name.
+bool writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
 } // namespace
 
 void setPictureScale(int scale) { g_scale = qMax(1, scale); }
@@ -30,21 +42,22 @@ int pictureScale() { return g_scale; }
 
 bool savePicture(const QImage& image, const QString& dir, const QString& windowsPath)
 {
-    const QString path = filePath(dir, windowsPath);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     if (g_scale == 1) {
-        if (!image.convertToFormat(QImage::Format_RGB32).save(&out, "BMP"))
+        QBuffer bmp(&bytes);
+        if (!bmp.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB32).save(&bmp, "BMP"))
             return false;
     } else {
-        const QByteArray png = encodePng(image);
-        if (out.write(png) != png.size())
-            return false;
+        bytes = encodePng(image);
     }
-    return out.commit();
+    return writeAtomically(filePath(dir, windowsPath), bytes);
+}
+
+bool saveRawPicture(const QImage& image, const QString& dir, const QString& windowsPath)
+{
+    if (g_scale != 1)
+        return savePicture(image, dir, windowsPath);
+    return writeAtomically(filePath(dir, windowsPath), rawBmpBytes(image));
 }
 
 QImage readPicture(const QString& dir, const QString& windowsPath)

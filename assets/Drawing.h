@@ -24,6 +24,9 @@ int pictureScale();
 // to its double-size name, creating the folders; the file is written to a
 // temporary name and renamed into place.
 bool savePicture(const QImage& image, const QString& dir, const QString& windowsPath);
+// The same, at scale 1 as a raw BMP (ui/RawBmp.h), for pictures shown the
+// moment the program starts: they load without converting a pixel.
+bool saveRawPicture(const QImage& image, const QString& dir, const QString& windowsPath);
 // A picture written before at the current scale, or a null image.
 QImage readPicture(const QString& dir, const QString& windowsPath);
 

@@ -139,7 +139,7 @@ bool paintIntro(const QString& dir)
     p.setBrush(QColor(255, 250, 230));
     p.drawRoundedRect(L::introText.united(L::introCount).adjusted(-10, -8, 10, 8), 20, 20);
     p.end();
-    return savePicture(img, dir, QStringLiteral("BG\\Intro.bmp"));
+    return saveRawPicture(img, dir, QStringLiteral("BG\\Intro.bmp"));
 }
 
 } // namespace

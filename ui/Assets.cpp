@@ -1,6 +1,7 @@
 #include "ui/Assets.h"
 
 #include "ui/PictureNames.h"
+#include "ui/RawBmp.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,8 +41,12 @@ QPixmap loadPicture(const QString& windowsPath, qreal ratio)
         }
     }
     const QString path = assetPath(windowsPath);
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path)) {
+        // A raw BMP needs no decoding; QPixmap::load reads (and caches) the rest.
+        if (QImage raw = readRawBmp(path); !raw.isNull())
+            return QPixmap::fromImage(std::move(raw));
         pm.load(path);
+    }
     return pm;
 }
 
