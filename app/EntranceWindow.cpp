@@ -193,9 +193,6 @@ void TForm1::FormShow()
     if (Startvalue->value() != 1)
         return;
     Startvalue->setValue(0);
-    const QPixmap bg = tavrio::loadPicture(QStringLiteral("BG\\Eingang.bmp"));
-    Image1->setPixmap(bg);
-    Image1->resize(bg.isNull() ? QSize(800, 600) : bg.deviceIndependentSize().toSize());
     Timer1->start();
 }
 
@@ -222,6 +219,10 @@ void TForm1::endIntro()
     IntroBild->resize(1, 1);
     Introtext->hide();
     Introstand->hide();
+    // The house front is hidden behind the intro until now.
+    const QPixmap bg = tavrio::loadPicture(QStringLiteral("BG\\Eingang.bmp"));
+    Image1->setPixmap(bg);
+    Image1->resize(bg.isNull() ? QSize(800, 600) : bg.deviceIndependentSize().toSize());
     for (QWidget* v : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Start),
                        static_cast<QWidget*>(Optionen), static_cast<QWidget*>(Ende),
                        static_cast<QWidget*>(Impressum)})
