@@ -1,8 +1,8 @@
 #include "ui/Seams.h"
 
 #include "engine/Messages.h"
+#include "ui/IoModule.h"
 #include "ui/Text.h"
-#include "ui/Wav.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <memory>
@@ -83,56 +82,32 @@ public:
     }
 };
 
-class QtSound final : public SoundSeam {
+// Plays through the sound adapter of the tavrio_io module, loaded with the
+// first sound. Without the module nothing plays and the queue goes on.
+class LazySound final : public SoundSeam {
 public:
     void playWav(const QString& path, std::function<void()> finished) override
     {
-        const quint64 id = ++generation_;
-        done_ = std::move(finished);
-        if (effect_) {
-            effect_->stop();
-            effect_->deleteLater();
+        if (!tried_) {
+            tried_ = true;
+            using Create = SoundSeam* (*)();
+            if (auto create = reinterpret_cast<Create>(ioModuleFunction("tavrioCreateSound")))
+                real_.reset(create());
         }
-        const qint64 ms = wavFileDurationMs(path);
-        if (ms < 0) {
-            // Missing or broken: nothing to play, the queue goes on.
-            finishLater(id, 0);
+        if (real_) {
+            real_->playWav(path, std::move(finished));
             return;
         }
-        // Owned by the application, so it goes before the audio system does.
-        auto* e = new QSoundEffect(qApp);
-        effect_ = e;
-        QObject::connect(e, &QSoundEffect::playingChanged, e, [this, e, id, started = false]() mutable {
-            if (e->isPlaying())
-                started = true;
-            else if (started)
-                finishLater(id, 0);
+        const quint64 id = ++generation_;
+        QTimer::singleShot(0, qApp, [this, id, done = std::move(finished)] {
+            if (id == generation_ && done)
+                done();
         });
-        QObject::connect(e, &QSoundEffect::statusChanged, e, [this, e, id] {
-            if (e->status() == QSoundEffect::Error)
-                finishLater(id, 0);
-        });
-        e->setSource(QUrl::fromLocalFile(path));
-        e->play();
-        // Without an audio device the effect may never start or end; the
-        // piece then counts as played after its own length and a little more.
-        finishLater(id, ms + 1000);
     }
 
 private:
-    void finishLater(quint64 id, qint64 ms)
-    {
-        QTimer::singleShot(int(qMin<qint64>(ms, 60000)), qApp, [this, id] {
-            if (id != generation_ || !done_)
-                return;
-            auto done = std::move(done_);
-            done_ = nullptr;
-            done();
-        });
-    }
-
-    QPointer<QSoundEffect> effect_;
-    std::function<void()> done_;
+    bool tried_ = false;
+    std::unique_ptr<SoundSeam> real_;
     quint64 generation_ = 0;
 };
 
@@ -155,7 +130,7 @@ void installQtSeams()
     static QtQuestions questions;
     static QtFileDialogs files;
     static QtMail mail;
-    static QtSound sound;
+    static LazySound sound;
     seams() = Seams{&messages, &questions, &files, &mail, &sound};
     bindEngineMessages();
 }

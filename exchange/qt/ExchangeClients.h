@@ -1,11 +1,11 @@
 #pragma once
 // The program's one query client and one file transfer client, each over
-// its own Qt transport, built from the exchange configuration.
+// its own Qt transport (created with its first transfer), built from the
+// exchange configuration.
 #include "exchange/ExchangeConfig.h"
 #include "exchange/WebFileInterface.h"
 #include "exchange/WebInterface.h"
-#include "exchange/qt/QtHttpClient.h"
-#include "exchange/qt/QtSocketClient.h"
+#include "exchange/qt/LazyTransport.h"
 
 namespace tavrio::exchange {
 
@@ -15,9 +15,9 @@ public:
     explicit cExchangeClients(const cExchangeConfig& config, const std::string& workingDir = ".");
 
     const cExchangeConfig config;
-    cQtHttpClient queryHttp;
-    cQtHttpClient fileHttp;
-    cQtSocketClient uploadSocket;
+    cLazyHttpClient queryHttp;
+    cLazyHttpClient fileHttp;
+    cLazySocketClient uploadSocket;
     cWebinterface web;
     cWebFileInterface files;
 };
