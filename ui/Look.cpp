@@ -10,24 +10,26 @@ namespace {
 constexpr char kPendingSheet[] = "tavrioPendingStyleSheet";
 
 // Lives as a child of the widget until the widget is first shown.
-class cSheetOnShow final : public QObject {
+class cOnFirstShow final : public QObject {
 public:
-    explicit cSheetOnShow(QWidget* w) : QObject(w) { w->installEventFilter(this); }
+    cOnFirstShow(QWidget* w, std::function<void()> work) : QObject(w), work_(std::move(work))
+    {
+        w->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::Show)
             return false;
-        auto* w = static_cast<QWidget*>(watched);
-        const QString sheet = w->property(kPendingSheet).toString();
-        w->setProperty(kPendingSheet, QVariant());
-        w->removeEventFilter(this);
-        if (w->styleSheet().isEmpty())
-            w->setStyleSheet(sheet);
+        watched->removeEventFilter(this);
         deleteLater();
+        work_();
         return false;
     }
+
+private:
+    std::function<void()> work_;
 };
 } // namespace
 
@@ -46,6 +48,14 @@ void setBackground(QWidget* w, QColor colour)
     w->setAutoFillBackground(colour.alpha() > 0);
 }
 
+void whenFirstShown(QWidget* w, std::function<void()> work)
+{
+    if (w->isVisible())
+        work();
+    else
+        new cOnFirstShow(w, std::move(work));
+}
+
 void setStyleSheetWhenShown(QWidget* w, const QString& sheet)
 {
     if (w->isVisible()) {
@@ -54,8 +64,14 @@ void setStyleSheetWhenShown(QWidget* w, const QString& sheet)
     }
     const bool waiting = w->property(kPendingSheet).isValid();
     w->setProperty(kPendingSheet, sheet);
-    if (!waiting)
-        new cSheetOnShow(w);
+    if (waiting)
+        return;
+    whenFirstShown(w, [w] {
+        const QString pending = w->property(kPendingSheet).toString();
+        w->setProperty(kPendingSheet, QVariant());
+        if (w->styleSheet().isEmpty())
+            w->setStyleSheet(pending);
+    });
 }
 
 } // namespace tavrio

@@ -1,10 +1,13 @@
 #pragma once
-// Colours and style sheets for windows that are built at start-up but shown
-// later. A palette colour costs nothing; a style sheet makes Qt resolve CSS
-// rules for the widget and its children, so it is set when the widget is
-// first shown instead of while the program starts.
+// Colours, style sheets and other looks for windows that are built at
+// start-up but shown later. A palette colour costs nothing; a style sheet
+// (Qt resolves CSS rules for the widget and its children) or a font fitted
+// by measuring text (Qt loads the font) is applied when the widget is first
+// shown instead of while the program starts.
 #include <QColor>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -15,9 +18,12 @@ void setTextColour(QWidget* w, QColor colour);
 // A filled background (none when `colour` is transparent).
 void setBackground(QWidget* w, QColor colour);
 
-// Sets `sheet` on `w` when `w` is first shown, before it is painted (at
-// once when it is visible). A sheet set directly on `w` before then wins;
-// a later call replaces a pending sheet.
+// Runs `work` once, when `w` is first shown, before it is painted (at once
+// when `w` is visible already).
+void whenFirstShown(QWidget* w, std::function<void()> work);
+
+// Sets `sheet` on `w` when `w` is first shown. A sheet set directly on `w`
+// before then wins; a later call replaces a pending sheet.
 void setStyleSheetWhenShown(QWidget* w, const QString& sheet);
 
 } // namespace tavrio

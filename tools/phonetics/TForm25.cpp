@@ -94,7 +94,7 @@ TForm25::TForm25(QWidget* parent)
                          QRect(kSignsAt.x() + col * (kSignSize + 1), kSignsAt.y() + row * (kSignSize + 1),
                                kSignSize, kSignSize),
                          this);
-        b->setFont(signFont(caption));
+        b->setFont(phoneticFont(kCaptionPixels));
         b->setToolTip(fromAnsi(s.hint));
         b->setAccessibleName(fromAnsi(s.hint));
         b->setProperty("signBytes", QByteArray::fromStdString(bytes));
@@ -116,9 +116,15 @@ TForm25::TForm25(QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
     for (const char* hidden : {"Button17", "Button40", "Button94"})
         namedButton(QString(), hidden, QRect(0, 0, 1, 1), this)->hide();
-    // One sheet for all sign buttons, set when the window is first shown:
-    // a sheet costs noticeable start-up time.
+    // One sheet for all sign buttons, and captions too wide for their button
+    // made smaller, when the window is first shown: both cost noticeable
+    // start-up time.
     setStyleSheetWhenShown(this, QStringLiteral("QPushButton[signBytes] { padding: 0px; }"));
+    whenFirstShown(this, [this] {
+        for (QPushButton* b : findChildren<QPushButton*>())
+            if (b->property("signBytes").isValid())
+                b->setFont(signFont(b->text()));
+    });
 }
 
 void TForm25::openFrom(QWidget* opener, PhoneticHandBack handBack)
