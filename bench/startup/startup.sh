@@ -2,7 +2,9 @@
 # Start-up of the program from outside: under Xvfb, the time from process
 # start until the entrance window is mapped, and the peak resident memory
 # (VmHWM) while the intro runs, beside the floor program (a bare full-screen
-# label) in alternating runs. Prints every run, the medians and their ratio.
+# label) in alternating runs. Prints every run, the medians and their ratio,
+# the fastest runs, and the machine's load before and after (other work on
+# the same cores stretches both programs' times).
 # Usage: bench/startup/startup.sh [build-dir] [runs]   (default: build, 10)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -42,6 +44,7 @@ measure() {
   echo "$(( (mapped - start) / 1000000 )) $(( peak / 1024 ))"
 }
 
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 times=(); rss=(); floor_times=(); floor_rss=()
 for i in $(seq "$runs"); do
   read -r ms mb < <(measure "$floor")
@@ -54,4 +57,6 @@ done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : int((a[NR / 2] + a[NR / 2 + 1]) / 2)}'; }
 t=$(median "${times[@]}"); f=$(median "${floor_times[@]}")
 echo "median: tavrio $t ms to visible, $(median "${rss[@]}") MB peak; floor (bare full-screen label) $f ms, $(median "${floor_rss[@]}") MB peak; over $runs runs"
+echo "fastest: tavrio $(printf '%s\n' "${times[@]}" | sort -n | head -1) ms; floor $(printf '%s\n' "${floor_times[@]}" | sort -n | head -1) ms"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 awk -v t="$t" -v f="$f" 'BEGIN { r = (f > 0) ? t / f : 0; printf "ratio tavrio / floor: %.2f (limit 1.50)\n", r }'
