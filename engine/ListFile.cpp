@@ -44,15 +44,20 @@ std::vector<cListEntry> ParseList4(std::string_view bytes)
     return readEntries(bytes, 4, [](std::string_view b, auto&& take) { ForEachList4(b, take); });
 }
 
+void AppendList4Entry(std::string& out, std::string_view original, std::string_view translation,
+                      std::string_view mark, std::string_view phonetic)
+{
+    appendLine(out, original);
+    appendLine(out, translation);
+    appendLine(out, mark);
+    appendLine(out, phonetic);
+}
+
 std::string FormatList4(const std::vector<cListEntry>& entries)
 {
     std::string out;
-    for (const auto& e : entries) {
-        appendLine(out, e.original);
-        appendLine(out, e.translation);
-        appendLine(out, e.mark);
-        appendLine(out, e.phonetic);
-    }
+    for (const auto& e : entries)
+        AppendList4Entry(out, e.original, e.translation, e.mark, e.phonetic);
     return out;
 }
 

@@ -64,6 +64,9 @@ std::vector<cListEntry> ParseList4(std::string_view bytes);
 // CR LF line ends; the mark is written as it stands. A line break inside a
 // field is written as a blank, so every field stays on its own line.
 std::string FormatList4(const std::vector<cListEntry>& entries);
+// One entry of FormatList4 appended to out.
+void AppendList4Entry(std::string& out, std::string_view original, std::string_view translation,
+                      std::string_view mark, std::string_view phonetic);
 std::vector<cListEntry> ParseList3(std::string_view bytes);
 // Line 3 is mark + phonetic; line breaks in fields as in FormatList4.
 std::string FormatList3(const std::vector<cListEntry>& entries);

@@ -56,22 +56,22 @@ QVariant cListEditorModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const Row& r = rows_[std::size_t(index.row())];
+    const int r = index.row();
     switch (index.column()) {
     case MarkColumn:
-        return r.marked ? QStringLiteral("X") : QString();
+        return marked_[std::size_t(r)] ? QStringLiteral("X") : QString();
     case OriginalColumn:
-        return fromAnsi(r.original);
+        return fromAnsi(field(r, Original));
     case TranslationColumn:
-        return fromAnsi(r.translation);
+        return fromAnsi(field(r, Translation));
     case PhoneticStateColumn:
-        return r.phonetic.empty() ? QStringLiteral("-fehlt-") : QStringLiteral("vorhanden");
+        return rows_.field(std::size_t(r), Phonetic).empty() ? QStringLiteral("-fehlt-") : QStringLiteral("vorhanden");
     case KnowledgeColumn:
-        return knowledgeText(session_ ? session_() : nullptr, r.original, r.translation);
+        return knowledgeText(session_ ? session_() : nullptr, field(r, Original), field(r, Translation));
     case DeleteColumn:
         return QStringLiteral("Löschen");
     case PhoneticColumn:
-        return fromPhonetic(r.phonetic);
+        return fromPhonetic(field(r, Phonetic));
     default:
         return {};
     }
@@ -107,17 +107,14 @@ bool cListEditorModel::setData(const QModelIndex& index, const QVariant& value, 
 {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount())
         return false;
-    Row& r = rows_[std::size_t(index.row())];
-    std::string* field = index.column() == OriginalColumn      ? &r.original
-                         : index.column() == TranslationColumn ? &r.translation
-                                                               : nullptr;
-    if (!field)
+    if (index.column() != OriginalColumn && index.column() != TranslationColumn)
         return false;
+    const Field f = index.column() == OriginalColumn ? Original : Translation;
     bool lossy = false;
-    std::string bytes = storableText(value.toString(), &lossy);
-    if (bytes == *field)
+    const std::string bytes = storableText(value.toString(), &lossy);
+    if (bytes == rows_.field(std::size_t(index.row()), f))
         return true;
-    *field = std::move(bytes);
+    rows_.set(std::size_t(index.row()), f, bytes);
     emit dataChanged(this->index(index.row(), OriginalColumn), this->index(index.row(), KnowledgeColumn));
     emit edited(lossy);
     return true;
@@ -127,9 +124,32 @@ void cListEditorModel::setEntries(const std::vector<cListEntry>& entries)
 {
     beginResetModel();
     rows_.clear();
-    rows_.reserve(entries.size());
-    for (const cListEntry& e : entries)
-        rows_.push_back({e.mark != "0", e.original, e.translation, e.phonetic});
+    marked_.clear();
+    for (const cListEntry& e : entries) {
+        rows_.push_back({e.original, e.translation, e.phonetic});
+        marked_.push_back(e.mark != "0");
+    }
+    endResetModel();
+}
+
+void cListEditorModel::setList(std::string_view bytes)
+{
+    beginResetModel();
+    rows_ = cFieldTable(3);
+    marked_.clear();
+    // Counted first, so the table is sized once.
+    std::size_t count = 0;
+    std::size_t rowBytes = 0;
+    ForEachList4(bytes, [&](std::string_view o, std::string_view t, std::string_view, std::string_view p) {
+        ++count;
+        rowBytes += cFieldTable::RowBytes({o, t, p});
+    });
+    rows_.reserveMore(count, rowBytes);
+    marked_.reserve(count);
+    ForEachList4(bytes, [this](std::string_view o, std::string_view t, std::string_view m, std::string_view p) {
+        rows_.push_back({o, t, p});
+        marked_.push_back(m != "0");
+    });
     endResetModel();
 }
 
@@ -137,16 +157,31 @@ std::vector<cListEntry> cListEditorModel::entries() const
 {
     std::vector<cListEntry> out;
     out.reserve(rows_.size());
-    for (const Row& r : rows_)
-        out.push_back({r.original, r.translation, r.marked ? "1" : "0", r.phonetic});
+    for (int r = 0; r < rowCount(); ++r)
+        out.push_back({field(r, Original), field(r, Translation), marked_[std::size_t(r)] ? "1" : "0",
+                       field(r, Phonetic)});
     return out;
+}
+
+std::string cListEditorModel::list4() const
+{
+    std::string out;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        AppendList4Entry(out, rows_.field(r, Original), rows_.field(r, Translation), marked_[r] ? "1" : "0",
+                         rows_.field(r, Phonetic));
+    return out;
+}
+
+cListEditorModel::Row cListEditorModel::row(int r) const
+{
+    return {marked_[std::size_t(r)], field(r, Original), field(r, Translation), field(r, Phonetic)};
 }
 
 void cListEditorModel::toggleMark(int r)
 {
     if (r < 0 || r >= rowCount())
         return;
-    rows_[std::size_t(r)].marked = !rows_[std::size_t(r)].marked;
+    marked_[std::size_t(r)] = !marked_[std::size_t(r)];
     emit dataChanged(index(r, MarkColumn), index(r, MarkColumn));
 }
 
@@ -155,7 +190,8 @@ void cListEditorModel::deleteRow(int r)
     if (r < 0 || r >= rowCount())
         return;
     beginRemoveRows({}, r, r);
-    rows_.erase(rows_.begin() + r);
+    rows_.erase(std::size_t(r));
+    marked_.erase(marked_.begin() + r);
     endRemoveRows();
 }
 
@@ -163,7 +199,8 @@ void cListEditorModel::appendRow(Row row)
 {
     const int r = rowCount();
     beginInsertRows({}, r, r);
-    rows_.push_back(std::move(row));
+    rows_.push_back({row.original, row.translation, row.phonetic});
+    marked_.push_back(row.marked);
     endInsertRows();
 }
 

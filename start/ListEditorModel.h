@@ -1,12 +1,15 @@
 #pragma once
 // The rows of the list editor's grid (StringGrid1). Each row keeps the entry's
 // Windows-1252 bytes as read, so a list that is loaded and saved unchanged is
-// written back byte for byte; only the display converts. The knowledge column
+// written back byte for byte; only the display converts. The bytes sit in one
+// compact table, so even a list of empty entries takes a few times its file
+// size in memory. The knowledge column
 // is worked out when a cell is drawn, so a list of any length loads in time
 // proportional to its size and draws only the visible rows.
 //
 // Columns: 0 mark ("X"), 1 original, 2 translation, 3 "vorhanden"/"-fehlt-",
 // 4 knowledge text, 5 "Löschen", 6 the phonetic transcription (hidden).
+#include "engine/FieldTable.h"
 #include "engine/ListFile.h"
 
 #include <QAbstractTableModel>
@@ -56,9 +59,13 @@ public:
     // Replaces all rows by the entries of a four-line list: marked unless the
     // mark line is exactly "0".
     void setEntries(const std::vector<cListEntry>& entries);
+    // The same from the bytes of a four-line list file, read in place.
+    void setList(std::string_view bytes);
     // The rows as four-line entries, mark "1" or "0".
     std::vector<cListEntry> entries() const;
-    const Row& row(int r) const { return rows_[std::size_t(r)]; }
+    // The rows in the four-line layout, as FormatList4(entries()) writes them.
+    std::string list4() const;
+    Row row(int r) const;
 
     void toggleMark(int r);
     void deleteRow(int r);
@@ -70,8 +77,12 @@ signals:
     void edited(bool lossy);
 
 private:
+    enum Field { Original, Translation, Phonetic };
+    std::string field(int r, Field f) const { return std::string(rows_.field(std::size_t(r), f)); }
+
     std::function<const cSession*()> session_;
-    std::vector<Row> rows_;
+    cFieldTable rows_{3};
+    std::vector<bool> marked_;
 };
 
 } // namespace tavrio

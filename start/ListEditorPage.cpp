@@ -205,7 +205,7 @@ void cListEditorPage::loadChosenList()
                         : QStringLiteral("Die Vokabelliste \"%1.vok\" konnte nicht gelesen werden.").arg(fromAnsi(listBytes_)));
         return;
     }
-    model_->setEntries(ParseList4(bytes));
+    model_->setList(bytes);
 }
 
 void cListEditorPage::ggrid()
@@ -299,7 +299,7 @@ void cListEditorPage::Button6Click()
 
 bool cListEditorPage::writeRows(const std::string& path, const QString& shownName)
 {
-    if (WriteFileAtomic(path, FormatList4(model_->entries())))
+    if (WriteFileAtomic(path, model_->list4()))
         return true;
     showMessage(QStringLiteral("Die Vokabelliste \"%1\" konnte nicht gespeichert werden.\r\n"
                                "Deine Änderungen sind noch da; versuche es noch einmal oder nimm \"Speichern als\".")

@@ -22,12 +22,13 @@ void fillListProgress(QListWidget* list, const cSession* session, int fileRole)
     for (int i = 0; i < list->count(); ++i) {
         QListWidgetItem* item = list->item(i);
         std::string bytes;
-        if (!session || !ReadFileBytes(item->data(fileRole).toByteArray().toStdString() + ".vok", bytes)) {
+        const std::string name = item->data(fileRole).toByteArray().toStdString() + ".vok";
+        if (!session || ReadFileLimited(name, bytes, MaxListBytes) != cReadResult::Ok) {
             item->setData(kProgressRole, QVariant());
             item->setToolTip(QString());
             continue;
         }
-        const transfer::cListProgress p = transfer::ProgressOf(*session, ParseList4(bytes));
+        const transfer::cListProgress p = transfer::ProgressOf(*session, bytes);
         item->setData(kProgressRole, QVariantList{p.easy, p.medium, p.hard});
         item->setToolTip(QStringLiteral("Leicht: %1, Mittel: %2, Schwer: %3").arg(p.easy).arg(p.medium).arg(p.hard));
     }

@@ -4,18 +4,19 @@
 
 namespace tavrio::transfer {
 
-cListProgress ProgressOf(const cSession& session, const std::vector<cListEntry>& entries)
+cListProgress ProgressOf(const cSession& session, std::string_view listBytes)
 {
     cListProgress p;
-    for (const auto& e : entries) {
-        if (e.mark != "1")
-            continue;
-        switch (session.GetDifficulty(e.translation, e.original)) {
+    ForEachList4(listBytes, [&](std::string_view original, std::string_view translation, std::string_view mark,
+                                std::string_view) {
+        if (mark != "1")
+            return;
+        switch (session.GetDifficulty(std::string(translation), std::string(original))) {
         case 0: ++p.easy; break;
         case 1: ++p.medium; break;
         default: ++p.hard; break;
         }
-    }
+    });
     return p;
 }
 

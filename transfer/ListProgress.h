@@ -4,7 +4,7 @@
 // as the session rates a loaded entry.
 #include "engine/ListFile.h"
 
-#include <vector>
+#include <string_view>
 
 class cSession;
 
@@ -17,7 +17,8 @@ struct cListProgress {
     int total() const { return easy + medium + hard; }
 };
 
-// Entries whose mark is "1" (those the session loads for practice).
-cListProgress ProgressOf(const cSession& session, const std::vector<cListEntry>& entries);
+// Entries of a four-line list whose mark is "1" (those the session loads for
+// practice), read in place from the file's bytes.
+cListProgress ProgressOf(const cSession& session, std::string_view listBytes);
 
 } // namespace tavrio::transfer

@@ -56,7 +56,7 @@ void Progress(benchmark::State& state)
             std::string bytes;
             if (!ReadFileBytes(word("Liste", l) + ".vok", bytes))
                 state.SkipWithError("list missing");
-            counted += tavrio::transfer::ProgressOf(*learner, ParseList4(bytes)).total();
+            counted += tavrio::transfer::ProgressOf(*learner, bytes).total();
         }
         if (counted != 50 * 400)
             state.SkipWithError("wrong word count");

@@ -210,6 +210,17 @@ private slots:
         QCOMPARE(cShellFixture::readBytes("Liste.vok"), original);
     }
 
+    void emptyEntriesAndACutLastEntryAreKeptWhole()
+    {
+        cShellFixture::writeBytes("Liste.vok", QByteArray("\n\n1\n\n").repeated(3) + "a\nb\n0");
+        openEditor();
+        QCOMPARE(column(1), (QStringList{"", "", "", "a"}));
+        QCOMPARE(column(0), (QStringList{"X", "X", "X", ""}));
+        click("Button8");
+        QCOMPARE(cShellFixture::readBytes("Liste.vok"),
+                 list4({{"", "", "1"}, {"", "", "1"}, {"", "", "1"}, {"a", "b", "0"}}));
+    }
+
     void typedTextIsStoredInTheCodePage_data()
     {
         QTest::addColumn<QString>("typed");

@@ -20,7 +20,7 @@ TEST(ListProgress, marksCountedByTheDifficultyOfTheTranslationAsked)
         {"bird", "Vogel", "0", ""},  // not marked
         {"fish", "Fisch", "", ""},   // not marked either
     };
-    const cListProgress p = ProgressOf(s, list);
+    const cListProgress p = ProgressOf(s, FormatList4(list));
     EXPECT_EQ(p.easy, 1);
     EXPECT_EQ(p.medium, 2);
     EXPECT_EQ(p.hard, 1);
