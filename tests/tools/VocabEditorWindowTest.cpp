@@ -189,10 +189,14 @@ private slots:
         QCOMPARE(fx->seams.messages.last(), QStringLiteral("Geladen !"));
         QVERIFY(form->entryCount() > 0);
 
+        // Too many bytes, or too many entries for the window's lists.
         cShellFixture::writeBytes("gross.vok", QByteArray(17 << 20, 'x'));
-        load("gross.vok");
-        QVERIFY(fx->seams.messages.last().endsWith(QStringLiteral("NICHT geladen !")));
-        QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path("binaer.vok"));
+        cShellFixture::writeBytes("zeilen.vok", QByteArray(3 * 100000 + 1, '\n'));
+        for (const QString& name : {QStringLiteral("gross.vok"), QStringLiteral("zeilen.vok")}) {
+            load(name);
+            QCOMPARE(fx->seams.messages.last(), QStringLiteral("Die Datei ist zu groß für eine Vokabelliste.\r\nNICHT geladen !"));
+            QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path("binaer.vok"));
+        }
     }
 
     void lautschriftEditierenOpensThePhoneticEntryWithTheEditedTexts()

@@ -27,6 +27,8 @@ TEST_P(VocabularyLoad, readsTheThreeLineLayout)
     const LoadCase& c = GetParam();
     const auto list = ParseVocabulary(c.file);
     ASSERT_EQ(list.size(), c.list.size());
+    // The count that decides whether a file is too big agrees with the reader.
+    EXPECT_EQ(CountVocabulary(c.file), list.size());
     for (std::size_t i = 0; i < list.size(); ++i)
         EXPECT_TRUE(same(list[i], c.list[i])) << i << ": " << list[i].original << "|" << list[i].translation << "|"
                                               << list[i].phonetic << "|" << list[i].checked;

@@ -245,8 +245,9 @@ void TForm3::Button3Click()
         return;
     std::string bytes;
     const cReadResult read = ReadFileLimited(*name, bytes, vocabeditor::kMaxFileBytes);
-    if (read != cReadResult::Ok) {
-        showMessage(read == cReadResult::TooLarge
+    const bool tooMany = read == cReadResult::Ok && vocabeditor::CountVocabulary(bytes) > vocabeditor::kMaxEntries;
+    if (read != cReadResult::Ok || tooMany) {
+        showMessage(read == cReadResult::TooLarge || tooMany
                         ? QStringLiteral("Die Datei ist zu groß für eine Vokabelliste.\r\nNICHT geladen !")
                         : QStringLiteral("NICHT geladen !"));
         return;

@@ -17,6 +17,8 @@ std::vector<cVocable> ParseVocabulary(std::string_view bytes)
     return list;
 }
 
+std::size_t CountVocabulary(std::string_view bytes) { return (CountLines(bytes) + 2) / 3; }
+
 std::string FormatVocabulary(const std::vector<cVocable>& list)
 {
     std::vector<cListEntry> entries;

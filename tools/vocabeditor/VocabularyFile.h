@@ -28,5 +28,11 @@ std::string FormatVocabulary(const std::vector<cVocable>& list);
 // Far above any real list (10,000 long entries stay below 2 MB); a larger
 // file is refused rather than shown in part.
 constexpr std::size_t kMaxFileBytes = 16u << 20;
+// The most entries a file may have, ten times a big real list: each entry
+// takes about a kilobyte in the window's three lists, so a file of nothing
+// but line feeds (three a entry) would otherwise take gigabytes.
+constexpr std::size_t kMaxEntries = 100000;
+// Entries of the three-line layout in the bytes, counted without reading them.
+std::size_t CountVocabulary(std::string_view bytes);
 
 } // namespace tavrio::vocabeditor
