@@ -205,25 +205,17 @@ class cPostgresStore::cConnection {
   PGconn* conn_;
 };
 
-class cPostgresStore::cLease {
- public:
-  cLease(cPostgresStore& store, std::unique_ptr<cConnection> c) : store_(store), c_(std::move(c)) {}
-  ~cLease() {
-    // A connection that broke is dropped; the next lease opens a new one.
-    if (c_ && !c_->healthy()) c_.reset();
-    store_.giveBack(std::move(c_));
-  }
-  cLease(const cLease&) = delete;
-  cLease& operator=(const cLease&) = delete;
-  cConnection* operator->() { return c_.get(); }
-
- private:
-  cPostgresStore& store_;
-  std::unique_ptr<cConnection> c_;
-};
-
 cPostgresStore::cPostgresStore(std::string conninfo, std::size_t maxConnections)
-    : conninfo_(std::move(conninfo)), maxConnections_(std::max<std::size_t>(1, maxConnections)) {
+    : conninfo_(std::move(conninfo)),
+      pool_(
+          maxConnections,
+          [this] {
+            auto c = std::make_unique<cConnection>(conninfo_);
+            c->prepareAll();
+            return c;
+          },
+          // A connection that broke is dropped; the next lease opens a new one.
+          [](cConnection& c) { return c.healthy(); }) {
   auto first = std::make_unique<cConnection>(conninfo_);
   first->exec("SET client_min_messages = warning");
   // Servers starting together upgrade one after the other; the lock ends
@@ -246,40 +238,12 @@ cPostgresStore::cPostgresStore(std::string conninfo, std::size_t maxConnections)
   }
   first->exec("SELECT pg_advisory_unlock(" + std::to_string(kSchemaLock) + ")");
   first->prepareAll();
-  open_ = 1;
-  idle_.push_back(std::move(first));
+  pool_.adopt(std::move(first));
 }
 
 cPostgresStore::~cPostgresStore() = default;
 
-cPostgresStore::cLease cPostgresStore::lease() {
-  std::unique_lock lock(mutex_);
-  available_.wait(lock, [&] { return !idle_.empty() || open_ < maxConnections_; });
-  if (!idle_.empty()) {
-    auto c = std::move(idle_.back());
-    idle_.pop_back();
-    return cLease(*this, std::move(c));
-  }
-  ++open_;
-  lock.unlock();
-  try {
-    auto c = std::make_unique<cConnection>(conninfo_);
-    c->prepareAll();
-    return cLease(*this, std::move(c));
-  } catch (...) {
-    std::lock_guard again(mutex_);
-    --open_;
-    available_.notify_one();
-    throw;
-  }
-}
-
-void cPostgresStore::giveBack(std::unique_ptr<cConnection> c) {
-  std::lock_guard lock(mutex_);
-  if (c) idle_.push_back(std::move(c));
-  else --open_;
-  available_.notify_one();
-}
+cConnectionPool<cPostgresStore::cConnection>::cLease cPostgresStore::lease() { return pool_.lease(); }
 
 namespace {
 

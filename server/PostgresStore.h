@@ -8,13 +8,12 @@
 // pg_trgm trigram index for the substring match. The server creates and
 // upgrades the schema itself, under an advisory lock, so servers starting
 // together do not race.
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "server/ConnectionPool.h"
 #include "server/ExchangeStore.h"
 
 namespace tavrio::server {
@@ -42,16 +41,10 @@ class cPostgresStore final : public cExchangeStore {
   class cConnection;
 
  private:
-  class cLease;
-  cLease lease();
-  void giveBack(std::unique_ptr<cConnection> c);
+  cConnectionPool<cConnection>::cLease lease();
 
   std::string conninfo_;
-  std::size_t maxConnections_;
-  std::size_t open_ = 0;
-  std::vector<std::unique_ptr<cConnection>> idle_;
-  std::mutex mutex_;
-  std::condition_variable available_;
+  cConnectionPool<cConnection> pool_;
 };
 
 }  // namespace tavrio::server

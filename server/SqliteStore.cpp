@@ -155,26 +155,12 @@ class cSqliteStore::cConnection {
   std::array<sqlite3_stmt*, kStmtCount> stmts_{};
 };
 
-class cSqliteStore::cLease {
- public:
-  cLease(cSqliteStore& store, std::unique_ptr<cConnection> c) : store_(store), c_(std::move(c)) {}
-  ~cLease() { store_.giveBack(std::move(c_)); }
-  cLease(const cLease&) = delete;
-  cLease& operator=(const cLease&) = delete;
-  cConnection* operator->() { return c_.get(); }
-  cConnection& operator*() { return *c_; }
-
- private:
-  cSqliteStore& store_;
-  std::unique_ptr<cConnection> c_;
-};
-
 cSqliteStore::cSqliteStore(std::string path, std::size_t maxConnections)
-    : path_(std::move(path)), maxConnections_(path_ == ":memory:" ? 1 : std::max<std::size_t>(1, maxConnections)) {
+    : path_(std::move(path)),
+      pool_(path_ == ":memory:" ? 1 : maxConnections, [this] { return std::make_unique<cConnection>(path_); }) {
   auto first = std::make_unique<cConnection>(path_);
   first->exec(kSchema);
-  open_ = 1;
-  idle_.push_back(std::move(first));
+  pool_.adopt(std::move(first));
 
   auto c = lease();
   sqlite3_stmt* s = c->stmt(kIndexAll);
@@ -193,32 +179,7 @@ cSqliteStore::cSqliteStore(std::string path, std::size_t maxConnections)
 
 cSqliteStore::~cSqliteStore() = default;
 
-cSqliteStore::cLease cSqliteStore::lease() {
-  std::unique_lock lock(mutex_);
-  available_.wait(lock, [&] { return !idle_.empty() || open_ < maxConnections_; });
-  if (!idle_.empty()) {
-    auto c = std::move(idle_.back());
-    idle_.pop_back();
-    return cLease(*this, std::move(c));
-  }
-  ++open_;
-  lock.unlock();
-  try {
-    return cLease(*this, std::make_unique<cConnection>(path_));
-  } catch (...) {
-    std::lock_guard again(mutex_);
-    --open_;
-    available_.notify_one();
-    throw;
-  }
-}
-
-void cSqliteStore::giveBack(std::unique_ptr<cConnection> c) {
-  std::lock_guard lock(mutex_);
-  if (c) idle_.push_back(std::move(c));
-  else --open_;
-  available_.notify_one();
-}
+cConnectionPool<cSqliteStore::cConnection>::cLease cSqliteStore::lease() { return pool_.lease(); }
 
 namespace {
 

@@ -5,12 +5,12 @@
 // prepared statements with bound parameters touch the data. Searches run on
 // an in-memory index loaded at opening and updated with every stored list,
 // so one process should own the database file.
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "server/ConnectionPool.h"
 #include "server/ExchangeStore.h"
 #include "server/SearchIndex.h"
 
@@ -38,16 +38,10 @@ class cSqliteStore final : public cExchangeStore {
   class cConnection;
 
  private:
-  class cLease;
-  cLease lease();
-  void giveBack(std::unique_ptr<cConnection> c);
+  cConnectionPool<cConnection>::cLease lease();
 
   std::string path_;
-  std::size_t maxConnections_;
-  std::size_t open_ = 0;
-  std::vector<std::unique_ptr<cConnection>> idle_;
-  std::mutex mutex_;
-  std::condition_variable available_;
+  cConnectionPool<cConnection> pool_;
   // Writers queue here instead of in SQLite's busy handler, whose sleeps
   // grow long under contention; readers never wait for it (WAL).
   std::mutex writeMutex_;
