@@ -1,15 +1,11 @@
 // The start screen for a pupil: Esc as the way back on each page, the drawn
 // buttons by keyboard, the plain words under the settings bars and lists
 // without anything marked for practice.
-#include "tests/app/ShellFixture.h"
-#include "tests/support/NamedChild.h"
+#include "tests/support/StartScreenFixture.h"
 
-#include "engine/Session.h"
 #include "start/Layout.h"
 #include "start/ListSelectionPage.h"
 #include "start/SettingsPage.h"
-#include "start/StartScreen.h"
-#include "ui/Windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,19 +14,10 @@
 
 using tavrio::test::cShellFixture;
 
-class PupilStartTest : public QObject {
+class PupilStartTest : public QObject, tavrio::test::cStartScreenFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
-    std::unique_ptr<TFormStart> start;
-    std::unique_ptr<QWidget> house;
-
-    template <class T>
-    T* child(const char* name)
-    {
-        return tavrio::test::namedChild<T>(start.get(), QString::fromLatin1(name));
-    }
     void logInAsAnna()
     {
         cShellFixture::writeProfile("Anna");
@@ -48,24 +35,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        house = std::make_unique<QWidget>();
-        start = std::make_unique<TFormStart>();
-        start->setHouseWindow(house.get());
-        tavrio::windows().formStart = start.get();
-        start->show();
-    }
-    void cleanup()
-    {
-        start.reset();
-        house.reset();
-        tavrio::setSession(nullptr);
-        tavrio::windows() = {};
-        fx.reset();
-    }
+    void init() { setUpStartScreen(); }
+    void cleanup() { tearDownStartScreen(); }
 
     void escGoesBackOnEveryPageWithAWayBack_data()
     {

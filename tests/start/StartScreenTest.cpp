@@ -1,16 +1,12 @@
 // The start screen driven by its object names: profiles, the remembered
 // choices, login, list selection and the learning settings.
-#include "tests/app/ShellFixture.h"
-#include "tests/support/NamedChild.h"
+#include "tests/support/StartScreenFixture.h"
 
 #include "engine/ConfigFile.h"
 #include "engine/ListFile.h"
-#include "engine/Session.h"
 #include "start/Profiles.h"
 #include "start/Registry.h"
-#include "start/StartScreen.h"
 #include "ui/Navigation.h"
-#include "ui/Windows.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -22,19 +18,10 @@
 
 using tavrio::test::cShellFixture;
 
-class StartScreenTest : public QObject {
+class StartScreenTest : public QObject, tavrio::test::cStartScreenFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
-    std::unique_ptr<TFormStart> start;
-    std::unique_ptr<QWidget> house;
-
-    template <class T>
-    T* child(const char* name)
-    {
-        return tavrio::test::namedChild<T>(start.get(), QString::fromLatin1(name));
-    }
     QComboBox* profiles() { return child<QComboBox>("ComboBox1"); }
     QStringList profileItems()
     {
@@ -54,12 +41,6 @@ private:
         child<QLineEdit>("Edit1")->setText(name);
         click("Button3");
     }
-    void newStartScreen()
-    {
-        start = std::make_unique<TFormStart>();
-        start->setHouseWindow(house.get());
-        tavrio::windows().formStart = start.get();
-    }
     void logIn(const QString& name)
     {
         profiles()->setCurrentIndex(profiles()->findText(name));
@@ -69,22 +50,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        house = std::make_unique<QWidget>();
-        newStartScreen();
-        start->show();
-    }
-    void cleanup()
-    {
-        start.reset();
-        house.reset();
-        tavrio::setSession(nullptr);
-        tavrio::windows() = {};
-        fx.reset();
-    }
+    void init() { setUpStartScreen(); }
+    void cleanup() { tearDownStartScreen(); }
 
     void withoutProfilesOnlyNewProfileIsOfferedWithTheNameField()
     {
