@@ -2,7 +2,9 @@
 // A three-line list file as the single query reads it: records of original,
 // translation and a flag line whose first character is a digit ("1" =
 // selected). The rest of the flag line (the phonetic transcription) is
-// ignored. Only selected entries are asked.
+// ignored. Only selected entries are asked. The entries sit in one compact
+// table, so a file of empty entries stays small in memory.
+#include "engine/FieldTable.h"
 #include "engine/ListFile.h"
 
 #include <optional>
@@ -34,7 +36,12 @@ public:
     std::optional<cListEntry> selected(int k) const;
 
 private:
-    std::vector<cListEntry> entries_;
+    cThreeLineList() = default;
+    void append(std::string_view original, std::string_view translation, std::string_view mark,
+                std::string_view phonetic);
+
+    // original, translation, mark, phonetic
+    cFieldTable entries_{4};
 };
 
 } // namespace tavrio::singlequery

@@ -60,6 +60,7 @@ TEST(ThreeLineList, checkStopsAtTheFirstSelectedEntry)
         {"bad flag after selected", list({"a", "b", "1", "c", "d", "x"}), ListCheck::Usable, 1},
         {"truncated record", list({"a", "b"}), ListCheck::BadFormat, 0},
         {"empty file", std::string(), ListCheck::NothingSelected, 0},
+        {"empty entries, line feeds only", "\n\n1\n\n\n1\n\n\n0", ListCheck::Usable, 2},
         {"last record only", list({"a", "b", "0", "c", "d", "0", "e", "f", "1"}), ListCheck::Usable, 1},
     };
     for (const Row& r : rows) {
