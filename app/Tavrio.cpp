@@ -155,6 +155,15 @@ void destroyWindows()
     windows() = cWindows{};
 }
 
+void setUpApplication(QApplication& app)
+{
+    installFontSubstitutions();
+    installKeyboardLook(app);
+    QApplication::setApplicationName(QStringLiteral("Tavrio"));
+    QApplication::setOrganizationName(QStringLiteral("Quendel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));
+}
+
 int run(int argc, char** argv)
 {
     Randomize();
@@ -166,11 +175,7 @@ int run(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
     chooseScaleFactor(argc, argv);
     QApplication app(argc, argv);
-    installFontSubstitutions();
-    installKeyboardLook(app);
-    QApplication::setApplicationName(QStringLiteral("Tavrio"));
-    QApplication::setOrganizationName(QStringLiteral("Quendel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));
+    setUpApplication(app);
     chooseWorkingDirectory(QApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // Qt's own texts (file dialogs, context menus) in German where the

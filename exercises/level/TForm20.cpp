@@ -8,6 +8,7 @@
 #include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QDir>
@@ -224,6 +225,9 @@ void TForm20::SpeichernClick()
 
 void TForm20::Button7Click()
 {
+    // A loaded level replaces the map: unsaved work is only given up on "Ja".
+    if (!tavrio::mayCloseWith(unsavedChanges()))
+        return;
     const QString chosen =
         tavrio::seams().files->openFileName(QStringLiteral("Level laden"), dialogProposal(), kFilter);
     const std::optional<std::string> ansi = chosen.isEmpty() ? std::nullopt : tavrio::engineBytes(chosen);

@@ -143,6 +143,20 @@ void TForm23::focusLineAfter(int k)
     Richtig->setFocus();
 }
 
+void TForm23::rememberAnswers()
+{
+    for (int k = 0; k < kLines; ++k)
+        handedIn_[k] = lines_[k].answer->text();
+}
+
+bool TForm23::unsavedChanges() const
+{
+    for (int k = 0; k < kLines; ++k)
+        if (lines_[k].answer->text() != handedIn_[k])
+            return true;
+    return false;
+}
+
 void TForm23::RichtigClick()
 {
     if (Richtig->text() == kNewTest) {
@@ -156,6 +170,7 @@ void TForm23::RichtigClick()
 void TForm23::handIn()
 {
     Versuche->increment();
+    rememberAnswers();
     int points = 0;
     cSession* session = tavrio::session();
     for (cLine& line : lines_) {
@@ -208,6 +223,7 @@ void TForm23::newTest()
         lines_[k].original->setToolTip(lines_[k].original->text());
         lines_[k].answer->clear();
     }
+    rememberAnswers();
     Orginal->setText(tavrio::fromAnsi(drawn[kLines - 1].original));
     richtiguebersetzt->setText(tavrio::fromAnsi(drawn[kLines - 1].translation));
     Uebersetzt->clear();

@@ -27,6 +27,10 @@ public slots:
     void RichtigClick();
     void HilfeClick();
 
+protected:
+    // Answers typed since the test started or was last handed in.
+    bool unsavedChanges() const override;
+
 private:
     struct cLine {
         QLineEdit* original = nullptr;
@@ -39,8 +43,11 @@ private:
     void newTest();
     void showScore(bool visible);
     void focusLineAfter(int k);
+    void rememberAnswers();
 
     std::array<cLine, tavrio::testsheet::kLines> lines_;
+    // The answers as last handed in (empty for a new test).
+    std::array<QString, tavrio::testsheet::kLines> handedIn_;
     cCounterField* Versuche;
     QLabel* Punktzahl;
     QLabel* Zensur;

@@ -365,10 +365,7 @@ int main(int argc, char** argv)
     standardHandler = qInstallMessageHandler(quietEvents);
     tavrio::chooseScaleFactor(argc, argv);
     QApplication app(argc, argv);
-    tavrio::installFontSubstitutions();
-    QApplication::setApplicationName(QStringLiteral("Tavrio"));
-    QApplication::setOrganizationName(QStringLiteral("Quendel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrio"));
+    tavrio::setUpApplication(app);
 
     cShooter shooter(QString::fromLocal8Bit(argv[1]));
     shooter.seams.install();

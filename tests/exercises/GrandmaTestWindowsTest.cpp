@@ -12,6 +12,7 @@
 #include "exercises/grandma/TForm16.h"
 #include "exercises/test/TForm23.h"
 #include "ui/HelpWindow.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -99,6 +100,8 @@ private slots:
     void testAllRightAtTheFirstHandIn();
     void testTwoWrongThenCorrected();
     void testReturnMovesOnToTheNextOpenLine();
+    void testEscAsksOverAnswersNotHandedIn_data();
+    void testEscAsksOverAnswersNotHandedIn();
     void testWithoutUsableWordsWaitsForStart_data();
     void testWithoutUsableWordsWaitsForStart();
 
@@ -454,6 +457,50 @@ void tst_GrandmaAndTest::testReturnMovesOnToTheNextOpenLine()
     QTest::keyClick(child(test_, "Richtig"), Qt::Key_Return);
     QCOMPARE(text(test_, "Versuche"), QStringLiteral("2"));
     QCOMPARE(seams_.messages.size(), 4);
+}
+
+void tst_GrandmaAndTest::testEscAsksOverAnswersNotHandedIn_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("nothing typed") << QStringList{} << false << false;
+    QTest::newRow("typed, Nein keeps the answers") << QStringList{"type"} << false << true;
+    QTest::newRow("typed, Ja closes") << QStringList{"type"} << true << true;
+    QTest::newRow("typed and erased again") << QStringList{"type", "erase"} << false << false;
+    QTest::newRow("handed in") << QStringList{"answer", "handIn"} << false << false;
+    QTest::newRow("handed in, then corrected") << QStringList{"answer", "handIn", "type"} << false << true;
+}
+
+void tst_GrandmaAndTest::testEscAsksOverAnswersNotHandedIn()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    useWords({{"Haus", "house"}, {"Baum", "tree"}});
+    openTest();
+    // Line 3 stays open in every case: it is answered wrong when handed in.
+    auto* third = child<QLineEdit>(test_, "Test3Uebersetzt");
+    for (const QString& step : steps) {
+        if (step == QStringLiteral("type"))
+            QTest::keyClicks(third, QStringLiteral("Maus"));
+        else if (step == QStringLiteral("erase"))
+            third->clear();
+        else if (step == QStringLiteral("answer"))
+            answerLines({3});
+        else
+            clickArea(child(test_, "Richtig"));
+    }
+    const QString typed = third->text();
+    seams_.answers << yes;
+    QTest::keyClick(third, Qt::Key_Escape);
+    QCOMPARE(seams_.questions, asked ? QStringList{tavrio::kUnsavedOnClose} : QStringList{});
+    if (asked)
+        QCOMPARE(seams_.questionDefaults.first(), tavrio::cDefaultAnswer::No);
+    const bool closed = !asked || yes;
+    QCOMPARE(test_->isVisible(), !closed);
+    QCOMPARE(attic_->isEnabled(), closed);
+    QCOMPARE(third->text(), typed);
 }
 
 void tst_GrandmaAndTest::testWithoutUsableWordsWaitsForStart_data()

@@ -206,12 +206,16 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes_data()
     QTest::addColumn<bool>("yes");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("untouched") << QStringList{} << false << false << true;
-    QTest::newRow("typed, Nein keeps it open") << QStringList{"type"} << false << true << false;
-    QTest::newRow("typed, Ja closes") << QStringList{"type"} << true << true << true;
-    QTest::newRow("typed and saved") << QStringList{"type", "save"} << false << false << true;
-    QTest::newRow("saved, then typed") << QStringList{"save", "type"} << false << true << false;
-    QTest::newRow("typed, then a file loaded") << QStringList{"save", "type", "load"} << false << false << true;
+    QTest::addColumn<bool>("loadAsked");
+    QTest::newRow("untouched") << QStringList{} << false << false << true << false;
+    QTest::newRow("typed, Nein keeps it open") << QStringList{"type"} << false << true << false << false;
+    QTest::newRow("typed, Ja closes") << QStringList{"type"} << true << true << true << false;
+    QTest::newRow("typed and saved") << QStringList{"type", "save"} << false << false << true << false;
+    QTest::newRow("saved, then typed") << QStringList{"save", "type"} << false << true << false << false;
+    QTest::newRow("saved, then loaded unasked") << QStringList{"save", "load"} << false << false << true << false;
+    QTest::newRow("typed, Ja loads a file") << QStringList{"save", "type", "load"} << false << false << true << true;
+    QTest::newRow("typed, Nein keeps the notes")
+        << QStringList{"save", "type", "keep"} << false << true << false << true;
 }
 
 void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
@@ -220,6 +224,7 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
     QFETCH(bool, yes);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
+    QFETCH(bool, loadAsked);
     QWidget opener;
     opener.show();
     form6_->openFrom(&opener);
@@ -227,16 +232,22 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
     for (const QString& step : steps) {
         if (step == QStringLiteral("type")) {
             QTest::keyClicks(memo, QStringLiteral("der Hund"));
+        } else if (step == QStringLiteral("keep")) {
+            // "Nein" to the question before loading: no dialog, the notes stay.
+            child<QPushButton>(form6_.get(), "Laden")->click();
+            QVERIFY(memo->toPlainText().contains(QStringLiteral("der Hund")));
         } else {
             seams_.fileAnswers << QStringLiteral("notizen.gra");
+            seams_.answers << (step == QStringLiteral("load"));
             child<QPushButton>(form6_.get(), step == QStringLiteral("save") ? "Speichern" : "Laden")->click();
+            seams_.answers.clear();
         }
     }
+    QVERIFY(seams_.fileAnswers.isEmpty());
     seams_.answers << yes;
     QTest::keyClick(memo, Qt::Key_Escape);
-    QCOMPARE(seams_.questions, asked ? QStringList{tavrio::kUnsavedOnClose} : QStringList{});
-    if (asked)
-        QCOMPARE(seams_.questionDefaults.first(), tavrio::cDefaultAnswer::No);
+    QCOMPARE(seams_.questions, QStringList(int(loadAsked) + int(asked), tavrio::kUnsavedOnClose));
+    QCOMPARE(seams_.questionDefaults.count(tavrio::cDefaultAnswer::No), seams_.questions.size());
     QCOMPARE(form6_->isVisible(), !closed);
     QCOMPARE(opener.isEnabled(), closed);
 }

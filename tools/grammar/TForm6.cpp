@@ -5,6 +5,7 @@
 #include "ui/FileNames.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
+#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -108,6 +109,9 @@ void TForm6::setMemoLines(const std::vector<std::string>& lines)
 
 void TForm6::LadenClick()
 {
+    // A loaded file replaces the notes: unsaved ones are only given up on "Ja".
+    if (!tavrio::mayCloseWith(unsavedChanges()))
+        return;
     const QString chosen = tavrio::seams().files->openFileName(
         QStringLiteral("Grammatik laden"), dateiname->text(), QStringLiteral("Grammatik-Dateien (*.gra)"));
     if (chosen.isEmpty()) {

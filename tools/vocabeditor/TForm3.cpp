@@ -234,6 +234,9 @@ QString TForm3::dialogStart() const
 
 void TForm3::Button3Click()
 {
+    // A loaded list replaces this one: unsaved changes are only given up on "Ja".
+    if (!mayCloseWith(changed_))
+        return;
     const QString path =
         seams().files->openFileName(QStringLiteral("Vokabeldatei laden"), dialogStart(), kFilter);
     if (path.isEmpty()) {
