@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
@@ -85,13 +86,23 @@ QImage canvas(int width, int height, QColor fill)
 
 QRect area(const QImage& image) { return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize()); }
 
-void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize, QColor colour)
+static QFont captionFont(int pixelSize)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(pixelSize);
     f.setBold(true);
+    return f;
+}
+
+qreal captionWidth(const QString& text, int pixelSize)
+{
+    return QFontMetricsF(captionFont(pixelSize)).horizontalAdvance(text);
+}
+
+void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize, QColor colour)
+{
     p.save();
-    p.setFont(f);
+    p.setFont(captionFont(pixelSize));
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
     p.restore();

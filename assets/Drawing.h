@@ -43,6 +43,8 @@ QRect area(const QImage& image);
 // Centred text in `box`, in a rounded, bold, child-friendly font.
 void drawCaption(QPainter& p, const QRect& box, const QString& text, int pixelSize,
                  QColor colour = Qt::black);
+// The width in units of one line of caption text at `pixelSize`.
+qreal captionWidth(const QString& text, int pixelSize);
 // A drawn push button: raised rounded rectangle with its caption.
 void drawButton(QPainter& p, const QRect& box, const QString& text, QColor face = QColor(255, 214, 90));
 

@@ -17,8 +17,14 @@ QImage backdrop(const QString& title, const QRect& panel)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     fillGradient(p, area(img), QColor(255, 235, 160), QColor(255, 190, 120));
-    drawCloud(p, QPointF(90, 60), 30);
-    drawCloud(p, QPointF(700, 90), 36);
+    // The clouds float beside the title; a title too wide for that pushes
+    // them below its line (its letters end about 72 units down), above the
+    // controls that start at y 120.
+    const qreal half = captionWidth(title, 44) / 2;
+    const bool leftFits = 90 + 1.45 * 30 + 8 < 400 - half;
+    const bool rightFits = 700 - 1.4 * 36 - 8 > 400 + half;
+    drawCloud(p, leftFits ? QPointF(90, 60) : QPointF(80, 100), leftFits ? 30 : 26);
+    drawCloud(p, rightFits ? QPointF(700, 90) : QPointF(704, 100), rightFits ? 36 : 30);
     drawCaption(p, QRect(0, 20, 800, 70), title, 44, QColor(140, 50, 0));
     p.setPen(QPen(QColor(220, 140, 40), 5));
     p.setBrush(QColor(255, 252, 240));
