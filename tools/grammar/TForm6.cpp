@@ -3,6 +3,7 @@
 #include "engine/Files.h"
 #include "tools/grammar/GrammarText.h"
 #include "ui/FileNames.h"
+#include "ui/Frame.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Unsaved.h"
@@ -50,6 +51,7 @@ TForm6::TForm6(QWidget* parent)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab moves on to the buttons instead of typing a tab character.
     Memo1->setTabChangesFocus(true);
+    tavrio::setVisibleFrame(Memo1);
     QFont memoFont = Memo1->font();
     memoFont.setPixelSize(16);
     Memo1->setFont(memoFont);

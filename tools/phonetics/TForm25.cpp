@@ -3,6 +3,7 @@
 #include "engine/ListFile.h"
 #include "tools/phonetics/PhoneticSigns.h"
 #include "tools/vocabeditor/TForm3.h"
+#include "ui/Frame.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
@@ -81,6 +82,7 @@ TForm25::TForm25(QWidget* parent)
     ListBox2->setGeometry(600, 20, 150, 122);
     ListBox2->setFont(phoneticFont(18));
     ListBox2->setFocusPolicy(Qt::NoFocus);
+    setVisibleFrame(ListBox2);
 
     const auto signs = phonetics::Signs();
     QList<QWidget*> signButtons;

@@ -5,6 +5,7 @@
 #include "tools/vocabeditor/VocabularyFile.h"
 #include "ui/Assets.h"
 #include "ui/FileNames.h"
+#include "ui/Frame.h"
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
@@ -87,6 +88,7 @@ TForm3::TForm3(QWidget* parent)
     Vokabellisteorginal = listBox("Vokabellisteorginal", this);
     Vokabellisteorginal->setGeometry(20, 100, 340, 416);
     Vokabellisteorginal->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setVisibleFrame(Vokabellisteorginal);
     Vokabellisteuebersetzung = listBox("Vokabellisteuebersetzung", this);
     Vokabellisteuebersetzung->hide();
     Vokabellistelautschrift = listBox("Vokabellistelautschrift", this);
