@@ -7,6 +7,7 @@
 #include "app/GardenWindow.h"
 #include "app/HouseWindow.h"
 #include "app/MemoryWindow.h"
+#include "app/StartupTrace.h"
 #include "app/WorkingDirectory.h"
 #include "engine/Random.h"
 #include "exercises/grandma/TForm16.h"
@@ -41,6 +42,7 @@
 #include <QTranslator>
 #include <QStandardPaths>
 #include <QWindow>
+#include <typeinfo>
 #include <vector>
 
 namespace tavrio {
@@ -91,6 +93,7 @@ W* make()
 {
     W* w = new W;
     created().push_back(w);
+    startup::mark(typeid(W).name());
     return w;
 }
 } // namespace
@@ -166,6 +169,7 @@ void setUpApplication(QApplication& app)
 
 int run(int argc, char** argv)
 {
+    startup::mark("to main");
     Randomize();
     // The windows place themselves on the screen (centred, the entrance over
     // the whole screen), which Wayland does not allow; under a Wayland
@@ -175,6 +179,7 @@ int run(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
     chooseScaleFactor(argc, argv);
     QApplication app(argc, argv);
+    startup::mark("QApplication");
     setUpApplication(app);
     chooseWorkingDirectory(QApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -185,10 +190,13 @@ int run(int argc, char** argv)
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
     installQtSeams();
+    startup::mark("before the windows");
     createWindows();
+    startup::mark("wiring the windows");
     cExitSaver exitSaver;
     cKeepAboveOpener keepAbove(windows().form1);
     app.installEventFilter(&keepAbove);
+    startup::quitAfterFirstPaint(windows().form1);
     windows().form1->show();
     const int rc = app.exec();
     app.removeEventFilter(&keepAbove);
