@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
@@ -54,6 +55,26 @@ void whenFirstShown(QWidget* w, std::function<void()> work)
         work();
     else
         new cOnFirstShow(w, std::move(work));
+}
+
+void adjustSizeWhenShown(QWidget* w, std::function<void()> then)
+{
+    QWidget* window = w->window();
+    if (window->isVisible()) {
+        w->adjustSize();
+        if (then)
+            then();
+        return;
+    }
+    const QSize unsized = w->size();
+    whenFirstShown(window, [w = QPointer<QWidget>(w), unsized, then = std::move(then)] {
+        if (!w)
+            return;
+        if (w->size() == unsized)
+            w->adjustSize();
+        if (then)
+            then();
+    });
 }
 
 void setStyleSheetWhenShown(QWidget* w, const QString& sheet)

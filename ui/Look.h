@@ -22,6 +22,12 @@ void setBackground(QWidget* w, QColor colour);
 // when `w` is visible already).
 void whenFirstShown(QWidget* w, std::function<void()> work);
 
+// Sizes `w` to its contents (adjustSize) now when its window is visible,
+// else when the window is first shown, then runs `then`: measuring text
+// loads the text's font, which a window built at start-up does not need
+// before it is shown. A size given to `w` meanwhile is kept.
+void adjustSizeWhenShown(QWidget* w, std::function<void()> then = {});
+
 // Sets `sheet` on `w` when `w` is first shown. A sheet set directly on `w`
 // before then wins; a later call replaces a pending sheet.
 void setStyleSheetWhenShown(QWidget* w, const QString& sheet);

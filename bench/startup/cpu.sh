@@ -36,7 +36,7 @@ awk -v detail="$detail" '
     n = split(line, parts, ": "); name = parts[1]; ms = parts[2]
     if (name ~ /^total/) { split(name, t, " "); name = "total"; ms = t[2] }
     else if (name ~ /^N6tavrio/ || name ~ /^[0-9]/) {
-      if (detail == "") name = (name ~ /TForm1E$/) ? "the entrance window" : "the other windows"
+      if (detail == "") name = (name == "6TForm1") ? "the entrance window" : "the other windows"
     }
     else if (name == "before the windows") name = "QApplication"
     else if (name == "wiring the windows") name = "the other windows"

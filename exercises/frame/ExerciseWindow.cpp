@@ -2,6 +2,7 @@
 
 #include "exercises/frame/Crib.h"
 #include "ui/Assets.h"
+#include "ui/Look.h"
 #include "ui/HelpWindow.h"
 #include "ui/Navigation.h"
 #include "ui/Progress.h"
@@ -51,8 +52,7 @@ QString cExerciseWindow::fileName() const { return fileName_ ? fileName_->text()
 
 void cExerciseWindow::centreLabel(QLabel* label, int x)
 {
-    label->adjustSize();
-    label->move(x - label->width() / 2, label->y());
+    tavrio::adjustSizeWhenShown(label, [label, x] { label->move(x - label->width() / 2, label->y()); });
 }
 
 void cExerciseWindow::fitFont(QWidget* w, const QString& text, int pixelSize, int width)
@@ -124,6 +124,7 @@ void cExerciseWindow::addCounters()
 QLineEdit* cExerciseWindow::addFileName(QPoint labelAt)
 {
     QLabel* label = addLabel(QStringLiteral("Vokabeln aus der Datei :"), labelAt);
+    label->adjustSize(); // its width places the file name
     fileName_ = new QLineEdit(QStringLiteral("vokabeln.vok"), this);
     fileName_->setObjectName(QStringLiteral("dateiname"));
     fileName_->setReadOnly(true);
@@ -155,7 +156,7 @@ QLabel* cExerciseWindow::addLabel(const QString& text, QPoint at, const QString&
         l->setFont(f);
     }
     l->move(at);
-    l->adjustSize();
+    tavrio::adjustSizeWhenShown(l);
     return l;
 }
 

@@ -44,6 +44,7 @@ TForm4::TForm4(QWidget* parent)
     richtiguebersetzt = addHiddenEdit(QStringLiteral("richtiguebersetzt"));
 
     QLabel* result = addLabel(QStringLiteral("Ergebnis : Richtig"), QPoint(150, 290), {}, 18);
+    result->adjustSize(); // its width places the next label
     Richtigwartext = addLabel(QStringLiteral("war"), QPoint(150 + result->width() + 6, 290),
                               QStringLiteral("Richtigwartext"), 18);
     fehler = addLabel(QStringLiteral("Schon 0 falsch von 0"), QPoint(0, 350), QStringLiteral("fehler"), 20);

@@ -47,6 +47,7 @@ TForm24::TForm24(QWidget* parent)
     aktuellerString->setFont(comic);
 
     Uebersetzungvonlabel = addLabel(QStringLiteral("Übersetzung von :"), QPoint(40, 130), QStringLiteral("Uebersetzungvonlabel"), 16);
+    Uebersetzungvonlabel->adjustSize(); // its width places the next label
     Uebersetzungvon = addLabel(QString(), QPoint(Uebersetzungvonlabel->x() + Uebersetzungvonlabel->width() + 8, 130),
                                QStringLiteral("Uebersetzungvon"), 16);
     Uebersetzungvon->setTextFormat(Qt::PlainText);
@@ -89,6 +90,7 @@ TForm24::TForm24(QWidget* parent)
 
     const auto valueLine = [this](const QString& caption, int y, const QString& name) {
         QLabel* c = addLabel(caption, QPoint(40, y), {}, 18);
+        c->adjustSize(); // its width places the value
         QLabel* v = addLabel(QStringLiteral("0"), QPoint(c->x() + c->width() + 8, y), name, 18);
         v->setFixedWidth(90);
         return v;
