@@ -96,8 +96,10 @@ bool paintEntranceFront(const QString& dir)
     p.drawLine(c + QPoint(-16, 0), c + QPoint(16, 0));
     p.drawLine(c + QPoint(6, -10), c + QPoint(16, 0));
     p.drawLine(c + QPoint(6, 10), c + QPoint(16, 0));
-    drawTree(p, QPointF(30, 560), 170);
-    drawTree(p, QPointF(775, 560), 150);
+    // The trees stand whole inside the picture, between its edges and the
+    // outer doors (a tree reaches 0.35 of its height left, 0.37 right).
+    drawTree(p, QPointF(46, 560), 122);
+    drawTree(p, QPointF(754, 560), 116);
     drawHelpIcon(p, L::help);
     p.end();
     return saveScene(dir, img, "Eingang",

@@ -298,17 +298,21 @@ bool paintPapaBackground(const QString& dir)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 180, 70));
     p.drawRect(0, 150, 800, 450);
-    // Papa's house beside the title, with a stack of crates.
+    // Papa's house beside the title, roof and all between the picture's top
+    // and the word's panel (y 78), with a stack of crates.
     p.setBrush(QColor(255, 225, 120));
-    p.drawRect(QRect(640, 20, 110, 60));
+    p.drawRect(QRect(646, 34, 98, 44));
     p.setBrush(QColor(200, 40, 30));
-    p.drawPolygon(QPolygon({QPoint(628, 24), QPoint(695, -16), QPoint(762, 24)}));
+    p.drawPolygon(QPolygon({QPoint(634, 38), QPoint(695, 6), QPoint(756, 38)}));
     p.setBrush(QColor(120, 70, 30));
-    p.drawRect(QRect(684, 44, 22, 36));
+    p.drawRect(QRect(685, 50, 20, 28));
+    p.setBrush(QColor(150, 210, 255));
+    p.drawRect(QRect(656, 46, 16, 14));
+    p.drawRect(QRect(718, 46, 16, 14));
     p.setBrush(QColor(215, 160, 90));
-    p.drawRect(QRect(560, 52, 28, 28));
-    p.drawRect(QRect(590, 52, 28, 28));
-    p.drawRect(QRect(575, 24, 28, 28));
+    p.drawRect(QRect(560, 50, 28, 28));
+    p.drawRect(QRect(590, 50, 28, 28));
+    p.drawRect(QRect(575, 22, 28, 28));
     framePanels(p, QColor(120, 75, 30));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 110, 70));

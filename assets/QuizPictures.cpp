@@ -5,6 +5,7 @@
 #include "Drawing.h"
 #include "ExercisePainters.h"
 #include "exercises/quiz/Ladder.h"
+#include "exercises/quiz/Stage.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -39,7 +40,7 @@ void paintBand(QPainter& p, const QRect& box)
     const int mid = box.center().y();
     p.setPen(QPen(QColor(150, 170, 230), 2));
     p.drawLine(QPoint(8, mid), QPoint(box.left(), mid));
-    p.drawLine(QPoint(box.right(), mid), QPoint(592, mid));
+    p.drawLine(QPoint(box.right(), mid), QPoint(kBandsRight + 8, mid));
     QPainterPath band;
     band.moveTo(box.left(), mid);
     band.lineTo(box.left() + 18, box.top());
@@ -109,10 +110,11 @@ bool paintBackground(const QString& dir)
     p.setBrush(floor);
     p.drawEllipse(QPoint(310, 470), 300, 70);
     // Frames of the word asked and of the four answers (2 x 2).
-    paintBand(p, QRect(26, 140, 568, 56));
-    for (int y : {230, 295})
-        for (int x : {34, 314})
-            paintBand(p, QRect(x, y - 3, 272, 56));
+    // Each answer's band reaches 6 units beyond its button on both sides, so
+    // the pointed ends show; all tips stay clear of the ladder's panel.
+    paintBand(p, QRect(46, 140, kBandsRight - 46 + 1, 56));
+    for (const QRect& button : answerButtons)
+        paintBand(p, QRect(button.left() - 6, button.top() - 3, button.width() + 12, 56));
     paintLadderPanel(p);
     paintAudience(p);
     p.end();

@@ -1,4 +1,5 @@
 #include "exercises/quiz/TForm22.h"
+#include "exercises/quiz/Stage.h"
 
 #include "engine/Random.h"
 #include "engine/Session.h"
@@ -103,12 +104,10 @@ TForm22::TForm22(QWidget* parent)
     OrginalAnzeige = addLabel(QString(), QPoint(kWordCentreX, 150), QStringLiteral("OrginalAnzeige"), 30);
     tavrio::setTextColour(OrginalAnzeige, Qt::white);
 
-    const QRect answerAt[kAnswers] = {{40, 230, 260, 50}, {320, 230, 260, 50}, {40, 295, 260, 50},
-                                      {320, 295, 260, 50}};
     for (int k = 0; k < kAnswers; ++k) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("Antwort%1").arg(k + 1));
-        b->setGeometry(answerAt[k]);
+        b->setGeometry(tavrio::quiz::answerButtons[std::size_t(k)]);
         tavrio::setStyleSheetWhenShown(b, kAnswerStyle);
         // Return on the focused answer hands it in (Space as on any button).
         b->setAutoDefault(true);
