@@ -3,6 +3,7 @@
 // water, a yellow cell with a red sweet (found) and a brown hole (missed).
 #include "Drawing.h"
 #include "ExercisePainters.h"
+#include "ShellDrawing.h"
 
 #include <QPainter>
 
@@ -59,12 +60,12 @@ bool paintBackground(const QString& dir)
     QImage img = canvas(800, 600, QColor(170, 220, 255));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // The entrance's sky and grass, so on a large screen the horizon runs on
+    // beside the window; then the sun and a sandy pit around the field.
+    paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
-    // Sun, grass and a sandy pit around the field.
     p.setBrush(QColor(255, 230, 80));
     p.drawEllipse(QPoint(740, 60), 40, 40);
-    p.setBrush(QColor(120, 190, 80));
-    p.drawRect(0, 110, 800, 490);
     p.setBrush(QColor(235, 205, 140));
     p.drawRoundedRect(QRect(420, 116, 302, 302), 16, 16);
     // Panel behind the word and the answer.

@@ -5,6 +5,7 @@
 // pictures; the backgrounds and the help pages with a legend of the cells.
 #include "Drawing.h"
 #include "ExercisePainters.h"
+#include "ShellDrawing.h"
 
 #include "exercises/maze/MazePictures.h"
 
@@ -257,6 +258,8 @@ bool paintSeaBackground(const QString& dir)
     QImage img = canvas(800, 600, QColor(150, 205, 250));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // The entrance's sky, so on a large screen it runs on beside the window.
+    paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 230, 90));
     p.drawEllipse(QPoint(740, 40), 30, 30);
@@ -295,6 +298,7 @@ bool paintPapaBackground(const QString& dir)
     QImage img = canvas(800, 600, QColor(170, 220, 255));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 180, 70));
     p.drawRect(0, 150, 800, 450);
