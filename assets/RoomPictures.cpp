@@ -265,7 +265,9 @@ bool paintGarden(const QString& dir)
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    fillGradient(p, QRect(0, 0, 800, 280), QColor(100, 180, 240), QColor(200, 235, 255));
+    // The entrance's sky, so on a large screen it runs on beside the window;
+    // the garden's lawn starts at its fence, above the entrance's horizon.
+    paintSkyAndGrass(p);
     fillGradient(p, QRect(0, 280, 800, 320), QColor(130, 210, 100), QColor(70, 150, 60));
     drawSun(p, QPointF(640, 70), 42);
     drawCloud(p, QPointF(200, 60), 36);
