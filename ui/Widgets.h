@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/Look.h"
+
 namespace tavrio {
 
 inline QPushButton* namedButton(const QString& caption, const char* name, const QRect& geometry, QWidget* parent)
@@ -25,7 +27,7 @@ inline QLineEdit* namedEdit(const QString& text, const char* name, const QRect& 
     return e;
 }
 
-// A label sized to its text at `at`; bold, and at `pixelSize` when given.
+// A label at `at`, sized to its text when its window is first shown; bold, and at `pixelSize` when given.
 inline QLabel* namedLabel(const QString& text, const char* name, QPoint at, QWidget* parent, int pixelSize = 0)
 {
     auto* l = new QLabel(text, parent);
@@ -37,7 +39,7 @@ inline QLabel* namedLabel(const QString& text, const char* name, QPoint at, QWid
         f.setPixelSize(pixelSize);
     l->setFont(f);
     l->move(at);
-    l->adjustSize();
+    adjustSizeWhenShown(l);
     return l;
 }
 
