@@ -226,7 +226,7 @@ void TForm20::SpeichernClick()
 void TForm20::Button7Click()
 {
     // A loaded level replaces the map: unsaved work is only given up on "Ja".
-    if (!tavrio::mayCloseWith(unsavedChanges()))
+    if (!tavrio::mayLoadOver(unsavedChanges()))
         return;
     const QString chosen =
         tavrio::seams().files->openFileName(QStringLiteral("Level laden"), dialogProposal(), kFilter);

@@ -234,7 +234,7 @@ void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges()
     QVERIFY(seams_.fileAnswers.isEmpty());
     seams_.answers << yes;
     QTest::keyClick(child<cLevelCanvas>("Image1"), Qt::Key_Escape);
-    QCOMPARE(seams_.questions, QStringList(int(loadAsked) + int(asked), tavrio::kUnsavedOnClose));
+    QCOMPARE(seams_.questions, QStringList(int(loadAsked), tavrio::kUnsavedOnLoad) + QStringList(int(asked), tavrio::kUnsavedOnClose));
     QCOMPARE(seams_.questionDefaults.count(tavrio::cDefaultAnswer::No), seams_.questions.size());
     QCOMPARE(form_->isVisible(), !closed);
     QCOMPARE(opener.isEnabled(), closed);

@@ -246,7 +246,7 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
     QVERIFY(seams_.fileAnswers.isEmpty());
     seams_.answers << yes;
     QTest::keyClick(memo, Qt::Key_Escape);
-    QCOMPARE(seams_.questions, QStringList(int(loadAsked) + int(asked), tavrio::kUnsavedOnClose));
+    QCOMPARE(seams_.questions, QStringList(int(loadAsked), tavrio::kUnsavedOnLoad) + QStringList(int(asked), tavrio::kUnsavedOnClose));
     QCOMPARE(seams_.questionDefaults.count(tavrio::cDefaultAnswer::No), seams_.questions.size());
     QCOMPARE(form6_->isVisible(), !closed);
     QCOMPARE(opener.isEnabled(), closed);

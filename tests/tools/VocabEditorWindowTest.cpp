@@ -266,7 +266,7 @@ private slots:
         QVERIFY(fx->seams.fileAnswers.isEmpty());
         // "Nein" keeps the window and the list; "Ja" closes it.
         QTest::keyClick(form.get(), Qt::Key_Escape);
-        QCOMPARE(fx->seams.questions, QStringList(int(loadAsked) + int(asked), tavrio::kUnsavedOnClose));
+        QCOMPARE(fx->seams.questions, QStringList(int(loadAsked), tavrio::kUnsavedOnLoad) + QStringList(int(asked), tavrio::kUnsavedOnClose));
         QCOMPARE(form->isVisible(), asked);
         if (!asked)
             return;

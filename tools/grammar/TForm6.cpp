@@ -112,7 +112,7 @@ void TForm6::setMemoLines(const std::vector<std::string>& lines)
 void TForm6::LadenClick()
 {
     // A loaded file replaces the notes: unsaved ones are only given up on "Ja".
-    if (!tavrio::mayCloseWith(unsavedChanges()))
+    if (!tavrio::mayLoadOver(unsavedChanges()))
         return;
     const QString chosen = tavrio::seams().files->openFileName(
         QStringLiteral("Grammatik laden"), dateiname->text(), QStringLiteral("Grammatik-Dateien (*.gra)"));

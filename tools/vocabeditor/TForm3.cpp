@@ -237,7 +237,7 @@ QString TForm3::dialogStart() const
 void TForm3::Button3Click()
 {
     // A loaded list replaces this one: unsaved changes are only given up on "Ja".
-    if (!mayCloseWith(changed_))
+    if (!mayLoadOver(changed_))
         return;
     const QString path =
         seams().files->openFileName(QStringLiteral("Vokabeldatei laden"), dialogStart(), kFilter);
