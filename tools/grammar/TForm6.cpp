@@ -4,6 +4,7 @@
 #include "tools/grammar/GrammarText.h"
 #include "ui/FileNames.h"
 #include "ui/Frame.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Unsaved.h"
@@ -36,7 +37,7 @@ TForm6::TForm6(QWidget* parent)
     setFont(page);
     QLabel* title = addLabel(QStringLiteral("Vokabeln - Grammatik"), QPoint(40, 24), QStringLiteral("Label1"));
     title->setFont(comicSans(34));
-    title->adjustSize();
+    tavrio::adjustSizeWhenShown(title);
     QLabel* fileLabel = addLabel(QStringLiteral("Vokabeln aus der Datei :"), QPoint(40, 94), QStringLiteral("Label6"));
     fileLabel->setFont(comicSans(18));
     fileLabel->adjustSize();
