@@ -12,16 +12,9 @@ runs=${2:-15}
 detail=${3:-}
 program="$build/app/tavrio"
 [ -x "$program" ] || { echo "build it first: $program"; exit 1; }
+command -v xwininfo >/dev/null || { echo "xwininfo missing (scripts/install-deps.sh)"; exit 1; }
 
-work=$(mktemp -d)
-cp -r "$build/runtime/." "$work/"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/scratch-display.sh"
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 log="$work/cpu.log"

@@ -15,15 +15,7 @@ floor="$build/bench/startup/tavrio_startup_floor"
 for p in "$program" "$floor"; do [ -x "$p" ] || { echo "build it first: $p"; exit 1; }; done
 command -v xwininfo >/dev/null || { echo "xwininfo missing (scripts/install-deps.sh)"; exit 1; }
 
-work=$(mktemp -d)
-cp -r "$build/runtime/." "$work/"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/scratch-display.sh"
 
 # One run: start the command in the working directory, wait until a window
 # named Tavrio is mapped, read the peak memory; prints "<ms> <MB>".
