@@ -2,6 +2,7 @@
 // children's room of the owner's windows, with scripted seams and a real
 // session in a temporary working directory.
 #include "NamedChild.h"
+#include "NamedText.h"
 #include "ScriptedRandom.h"
 #include "ScriptedSeams.h"
 #include "TempSession.h"
@@ -32,18 +33,7 @@ using tavrio::test::cWordPairs;
 
 namespace {
 
-QString text(QWidget* w, const char* name)
-{
-    QObject* o = tavrio::test::namedChild<QObject>(w, QString::fromLatin1(name));
-    if (auto* e = qobject_cast<QLineEdit*>(o))
-        return e->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* b = qobject_cast<QPushButton*>(o))
-        return b->text();
-    qFatal("no text child %s", name);
-    return {};
-}
+QString text(QWidget* w, const char* name) { return tavrio::test::namedText(w, QString::fromLatin1(name)); }
 
 template <class T = QWidget>
 T* child(QWidget* w, const QString& name)

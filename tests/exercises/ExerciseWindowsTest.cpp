@@ -3,6 +3,7 @@
 #include "HelpShown.h"
 #include "TempSession.h"
 #include "NamedChild.h"
+#include "NamedText.h"
 #include "ScriptedSeams.h"
 
 #include "engine/Files.h"
@@ -63,18 +64,7 @@ T* child(QWidget* w, const char* name)
     return tavrio::test::namedChild<T>(w, QString::fromLatin1(name));
 }
 
-QString text(QWidget* w, const char* name)
-{
-    QObject* o = w->findChild<QObject*>(QString::fromLatin1(name));
-    if (auto* e = qobject_cast<QLineEdit*>(o))
-        return e->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* b = qobject_cast<QPushButton*>(o))
-        return b->text();
-    qFatal("no text child %s", name);
-    return {};
-}
+QString text(QWidget* w, const char* name) { return tavrio::test::namedText(w, QString::fromLatin1(name)); }
 
 } // namespace
 

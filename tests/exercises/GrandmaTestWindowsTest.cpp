@@ -3,6 +3,7 @@
 // a temporary working directory.
 #include "HelpShown.h"
 #include "NamedChild.h"
+#include "NamedText.h"
 #include "ScriptedSeams.h"
 #include "TempSession.h"
 
@@ -57,18 +58,7 @@ T* child(QWidget* w, const QString& name)
     return tavrio::test::namedChild<T>(w, name);
 }
 
-QString text(QWidget* w, const QString& name)
-{
-    QObject* o = child<QObject>(w, name);
-    if (auto* e = qobject_cast<QLineEdit*>(o))
-        return e->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* b = qobject_cast<QPushButton*>(o))
-        return b->text();
-    qFatal("no text child %s", qPrintable(name));
-    return {};
-}
+QString text(QWidget* w, const QString& name) { return tavrio::test::namedText(w, name); }
 
 void clickArea(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
