@@ -1,6 +1,6 @@
 // The ways between the start screen and the entrance's doors, in the
 // program's own windows.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 #include "tests/support/NamedChild.h"
 
 #include "app/EntranceWindow.h"
@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 using tavrio::test::cShellFixture;
+using tavrio::test::cShellWindows;
 using tavrio::windows;
 
 namespace {
@@ -27,7 +28,7 @@ class EntranceWaysTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<cShellWindows> fx;
     TForm1* entrance() const { return windows().form1; }
     TFormStart* start() const { return windows().formStart; }
     QWidget* house() const { return windows().form8; }
@@ -53,20 +54,13 @@ private:
 private slots:
     void init()
     {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        tavrio::createWindows();
+        fx = std::make_unique<cShellWindows>();
         entrance()->show();
         for (int i = 0; i < 3; ++i)
             entrance()->Timer1Timer();
         QVERIFY(start()->isVisible() && !entrance()->isEnabled());
     }
-    void cleanup()
-    {
-        tavrio::setSession(nullptr);
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void startWithoutALearnerBringsBackTheLogin()
     {

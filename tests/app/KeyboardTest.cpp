@@ -1,7 +1,7 @@
 // The house, its rooms and the help window by keyboard alone: Esc goes back,
 // Tab walks the hot spots (lighting them as the mouse would), Return and
 // Space click them.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 #include "tests/support/NamedChild.h"
 
 #include "app/AtticWindow.h"
@@ -23,7 +23,7 @@
 #include <QMouseEvent>
 #include <functional>
 
-using tavrio::test::cShellFixture;
+using tavrio::test::cShellWindows;
 using tavrio::windows;
 
 Q_DECLARE_METATYPE(std::function<QWidget*()>)
@@ -65,21 +65,11 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<cShellWindows> fx;
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        tavrio::createWindows();
-    }
-    void cleanup()
-    {
-        tavrio::setSession(nullptr);
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void init() { fx = std::make_unique<cShellWindows>(); }
+    void cleanup() { fx.reset(); }
 
     void escLeavesEachRoomForTheWindowAbove_data()
     {

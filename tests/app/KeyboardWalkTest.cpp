@@ -4,7 +4,7 @@
 // entrance's options with the tools they open. Keys go
 // to whatever holds the focus, as on a real keyboard; a step that Tab cannot
 // reach fails with the name of the control it looked for.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 
 #include "app/AtticWindow.h"
 #include "app/ChildrensRoomWindow.h"
@@ -37,6 +37,7 @@
 #include <vector>
 
 using tavrio::test::cShellFixture;
+using tavrio::test::cShellWindows;
 using tavrio::windows;
 
 namespace {
@@ -116,7 +117,7 @@ class KeyboardWalkTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<cShellWindows> fx;
 
     // From `room`, opens each exercise with Return on its hot spot and
     // leaves it with Esc.
@@ -136,19 +137,15 @@ private:
 private slots:
     void init()
     {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        const QString runtime = qEnvironmentVariable("TAVRIO_RUNTIME_DIR");
-        for (const char* file : {"Englisch.vok", "Start.lvl"})
-            QVERIFY(QFile::copy(QDir(runtime).filePath(QLatin1String(file)), fx->path(QLatin1String(file))));
-        tavrio::createWindows();
+        // The sample list and level lie in the working directory before the
+        // windows look for them.
+        fx = std::make_unique<cShellWindows>([](cShellFixture& dir) {
+            const QString runtime = qEnvironmentVariable("TAVRIO_RUNTIME_DIR");
+            for (const char* file : {"Englisch.vok", "Start.lvl"})
+                QVERIFY(QFile::copy(QDir(runtime).filePath(QLatin1String(file)), dir.path(QLatin1String(file))));
+        });
     }
-    void cleanup()
-    {
-        tavrio::setSession(nullptr);
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void fromTheLoginToEveryExerciseAndBack()
     {

@@ -1,6 +1,6 @@
 // On a screen drawn at factor 2 the windows take the double-size pictures
 // and still lay them out in the program's 800 x 600 units.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 #include "tests/support/NamedChild.h"
 
 #include "app/AtticWindow.h"
@@ -23,20 +23,11 @@ class LargeScreenTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<tavrio::test::cShellFixture> fx;
+    std::unique_ptr<tavrio::test::cShellWindows> fx;
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<tavrio::test::cShellFixture>();
-        tavrio::test::cShellFixture::clearSettings();
-        tavrio::createWindows();
-    }
-    void cleanup()
-    {
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void init() { fx = std::make_unique<tavrio::test::cShellWindows>(); }
+    void cleanup() { fx.reset(); }
 
     void windowsShowDoubleSizePicturesAtTheirUnitSize_data()
     {

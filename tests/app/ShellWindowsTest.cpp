@@ -1,6 +1,6 @@
 // The entrance, the house, its rooms and the help window, created by the
 // program's owner and driven by their object names.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 #include "tests/support/NamedChild.h"
 
 #include "app/AtticWindow.h"
@@ -27,6 +27,7 @@
 #include <functional>
 
 using tavrio::test::cShellFixture;
+using tavrio::test::cShellWindows;
 using tavrio::windows;
 
 Q_DECLARE_METATYPE(std::function<QWidget*()>)
@@ -75,7 +76,7 @@ class ShellWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<cShellWindows> fx;
 
     // Ends the intro and enables the entrance again, as a window that
     // returns to it does.
@@ -87,18 +88,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        tavrio::createWindows();
-    }
-    void cleanup()
-    {
-        tavrio::setSession(nullptr);
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void init() { fx = std::make_unique<cShellWindows>(); }
+    void cleanup() { fx.reset(); }
 
     void theIntroCountsThreeTwoOneThenOpensTheLogin()
     {

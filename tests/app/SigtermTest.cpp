@@ -9,6 +9,7 @@
 #include "exercises/hidden/TForm5.h"
 #include "tests/support/NamedChild.h"
 #include "tests/support/ScriptedSeams.h"
+#include "tests/app/WindowsUp.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -45,26 +46,28 @@ int runChild(int argc, char** argv, int ready)
     QApplication app(argc, argv);
     tavrio::test::ScriptedSeams seams;
     seams.install();
-    tavrio::createWindows();
     tavrio::cExitSaver saver;
-    tavrio::setSession(std::make_unique<cSession>(kProfile));
-    tavrio::session()->AddVocabularyFile(kList);
-
-    TForm5* form = tavrio::windows().form5;
     QWidget room;
-    tavrio::openHiddenButWhere(&room);
-    for (int k = 1; k <= 2; ++k) {
-        const QString expected = tavrio::test::namedChild<QLineEdit>(form, QStringLiteral("richtiguebersetzt"))->text();
-        tavrio::test::namedChild<QLineEdit>(form, QStringLiteral("Uebersetzt"))->setText(expected);
-        QTest::mouseClick(tavrio::test::namedChild<QLabel>(form, QStringLiteral("Image%1").arg(k)), Qt::LeftButton);
+    int rc = 0;
+    {
+        // The windows go, and the learner logs off, before the messages are read.
+        const tavrio::test::cWindowsUp windowsUp;
+        tavrio::setSession(std::make_unique<cSession>(kProfile));
+        tavrio::session()->AddVocabularyFile(kList);
+
+        TForm5* form = tavrio::windows().form5;
+        tavrio::openHiddenButWhere(&room);
+        for (int k = 1; k <= 2; ++k) {
+            const QString expected = tavrio::test::namedChild<QLineEdit>(form, QStringLiteral("richtiguebersetzt"))->text();
+            tavrio::test::namedChild<QLineEdit>(form, QStringLiteral("Uebersetzt"))->setText(expected);
+            QTest::mouseClick(tavrio::test::namedChild<QLabel>(form, QStringLiteral("Image%1").arg(k)), Qt::LeftButton);
+        }
+        QTimer::singleShot(0, [ready] {
+            const char byte = 1;
+            [[maybe_unused]] const auto n = ::write(ready, &byte, 1);
+        });
+        rc = app.exec();
     }
-    QTimer::singleShot(0, [ready] {
-        const char byte = 1;
-        [[maybe_unused]] const auto n = ::write(ready, &byte, 1);
-    });
-    const int rc = app.exec();
-    tavrio::setSession(nullptr);
-    tavrio::destroyWindows();
     return rc == 0 && seams.messages.isEmpty() ? 0 : 2;
 }
 

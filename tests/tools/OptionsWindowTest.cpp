@@ -1,6 +1,6 @@
 // The options window among the program's own windows: the file choice, the
 // crib switches and the windows it opens.
-#include "tests/app/ShellFixture.h"
+#include "tests/app/WindowsUp.h"
 #include "tests/support/NamedChild.h"
 
 #include "app/EntranceWindow.h"
@@ -21,6 +21,7 @@
 #include <functional>
 
 using tavrio::test::cShellFixture;
+using tavrio::test::cShellWindows;
 using tavrio::windows;
 
 Q_DECLARE_METATYPE(std::function<QWidget*()>)
@@ -65,24 +66,18 @@ class OptionsWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<cShellFixture> fx;
+    std::unique_ptr<cShellWindows> fx;
     TForm2* options() const { return windows().form2; }
     QPushButton* button(const char* name) const { return child<QPushButton>(options(), QLatin1String(name)); }
 
 private slots:
     void init()
     {
-        fx = std::make_unique<cShellFixture>();
-        cShellFixture::clearSettings();
-        tavrio::createWindows();
+        fx = std::make_unique<cShellWindows>();
         windows().form1->setEnabled(false);
         options()->openFrom(windows().form1);
     }
-    void cleanup()
-    {
-        tavrio::destroyWindows();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void cancellingTheFileChoiceChangesNoField()
     {
