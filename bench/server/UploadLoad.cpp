@@ -29,21 +29,15 @@
 #include "server/DemoCatalogue.h"
 #include "server/HttpServer.h"
 #include "server/SqliteStore.h"
+#include "tests/server/UploadBody.h"
 
 namespace {
 
 using namespace tavrio::server;
 using Clock = std::chrono::steady_clock;
 
-const std::string kBoundary = "---------------------------24464570528145";
-
-std::string uploadBody(const std::string& wish, const std::string& file) {
-  const std::string d = "--" + kBoundary;
-  return d + "\r\nContent-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n" + d +
-         "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\n" + wish + "\r\n" + d +
-         "\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"pelikor.txt\"\r\n"
-         "Content-Type: application/rdf+xml\r\n\r\n" + file + "\r\n" + d + "--\r\n";
-}
+using testing::kContentType;
+using testing::uploadBody;
 
 // A list of 30 to 80 pairs, different for every upload, with umlaut bytes.
 std::string listFor(int n, std::mt19937& rng) {
@@ -149,7 +143,7 @@ int main(int argc, char** argv) {
         cli.set_read_timeout(20);
         auto t0 = Clock::now();
         auto res = cli.Post("/Kavnet/Tavrio/Network/uploadfile.php", uploadBody(names[n], contents[n]),
-                            ("multipart/form-data; boundary=" + kBoundary).c_str());
+                            kContentType.c_str());
         double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
         bool good = res && res->status == 200 && leaf(res->body, "result") == "successful" &&
                     leaf(res->body, "filename") == names[n];

@@ -15,6 +15,8 @@
 # Usage: bench/server/figures.sh [build-dir]   SECONDS_PER_RUN=10 by default
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=bench/server/loopback-exchange.sh
+source "$top/bench/server/loopback-exchange.sh"
 build=${1:-"$top/build"}
 seconds=${SECONDS_PER_RUN:-10}
 bin="$build/server/tavrio-exchange"
@@ -39,7 +41,7 @@ measure() {
   local label=$1 url=$2 out rps p99 errors
   out=$(wrk -t2 -c32 -d"${seconds}s" --latency "$url")
   rps=$(echo "$out" | awk '/^Requests\/sec:/ {printf "%.0f", $2}')
-  p99=$(echo "$out" | awk '$1 == "99%" {print $2}' | awk '/us$/ {sub("us",""); print $1/1000; next} /ms$/ {sub("ms",""); print $1; next} /s$/ {sub("s",""); print $1*1000}')
+  p99=$(wrk_p99_ms "$out")
   errors=$(echo "$out" | grep -E 'Socket errors|Non-2xx' | tr -s ' ' | paste -sd ';' || true)
   results+=("$label|$rps|$p99|${errors:-none}")
   echo "$label: $rps searches/s, p99 $p99 ms, errors: ${errors:-none}"
@@ -48,14 +50,9 @@ measure() {
 echo "load before: $(uptime)"
 
 echo "== 1. one server on SQLite"
-"$bin" --port 0 --data "$work/sqlite" >"$work/sqlite.log" 2>&1 &
-pids+=($!)
-port=""
-for _ in $(seq 100); do
-  port=$(sed -n 's/.*listening on http:\/\/127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/sqlite.log")
-  [ -n "$port" ] && break
-  sleep 0.1
-done
+start_exchange "$bin" "$work/sqlite" "$work/sqlite.log"
+pids+=("$exchange_pid")
+port=$(exchange_port "$work/sqlite.log")
 search="/tavrio_webinterface.php?GIVEME=SUCHE&WONACH=Unit"
 measure "SQLite, one server" "http://127.0.0.1:$port$search"
 

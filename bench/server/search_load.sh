@@ -8,6 +8,8 @@
 # Fails unless >= 2000 requests/s, p99 <= 50 ms and no errors.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=bench/server/loopback-exchange.sh
+source "$top/bench/server/loopback-exchange.sh"
 bin=${1:-}
 if [ -z "$bin" ]; then
   bin=$(find "$top"/build* -type f -name tavrio-exchange -perm -u+x 2>/dev/null | head -n 1)
@@ -18,16 +20,11 @@ command -v wrk >/dev/null || { echo "wrk missing: scripts/install-deps.sh instal
 
 data=$(mktemp -d)
 log="$data/server.log"
-"$bin" --port 0 --data "$data" >"$log" 2>&1 &
-server=$!
+start_exchange "$bin" "$data" "$log"
+server=$exchange_pid
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$data"' EXIT
 
-port=""
-for _ in $(seq 100); do
-  port=$(sed -n 's/.*listening on http:\/\/127\.0\.0\.1:\([0-9]*\).*/\1/p' "$log")
-  [ -n "$port" ] && break
-  sleep 0.1
-done
+port=$(exchange_port "$log")
 [ -n "$port" ] || { cat "$log"; exit 1; }
 
 if [ "${EXTRA_LISTS:-0}" -gt 0 ]; then
@@ -41,8 +38,7 @@ out=$(wrk -t2 -c32 -d"${seconds}s" --latency "$url")
 echo "$out"
 
 rps=$(echo "$out" | awk '/^Requests\/sec:/ {print $2}')
-p99=$(echo "$out" | awk '$1 == "99%" {print $2}')
-p99ms=$(echo "$p99" | awk '/us$/ {sub("us",""); print $1/1000; next} /ms$/ {sub("ms",""); print $1; next} /s$/ {sub("s",""); print $1*1000}')
+p99ms=$(wrk_p99_ms "$out")
 errors=$(echo "$out" | grep -cE 'Socket errors|Non-2xx' || true)
 
 echo "requests/s: $rps  p99: ${p99ms} ms  error lines: $errors"
