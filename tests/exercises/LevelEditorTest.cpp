@@ -2,6 +2,7 @@
 // messages, in a temporary working directory.
 #include "NamedChild.h"
 #include "ScriptedSeams.h"
+#include "UnsavedQuestions.h"
 #include "TempSession.h"
 
 #include "engine/ListFile.h"
@@ -10,7 +11,6 @@
 #include "exercises/level/LevelReader.h"
 #include "exercises/level/TForm20.h"
 #include "ui/FileNames.h"
-#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -180,11 +180,7 @@ void tst_LevelEditor::keyboardPaintsAndEscGoesBack()
 
 void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges_data()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<bool>("yes");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("loadAsked");
+    tavrio::test::addUnsavedColumns();
     QTest::newRow("untouched") << QStringList{} << false << false << true << false;
     QTest::newRow("painted, Nein keeps it open") << QStringList{"paint"} << false << true << false << false;
     QTest::newRow("painted, Ja closes") << QStringList{"paint"} << true << true << true << false;
@@ -199,18 +195,14 @@ void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges_data()
 
 void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(bool, yes);
-    QFETCH(bool, asked);
-    QFETCH(bool, closed);
-    QFETCH(bool, loadAsked);
+    const tavrio::test::cUnsavedRow row = tavrio::test::fetchUnsavedRow();
     QWidget opener;
     opener.show();
     form_->hide();
     form_->openFrom(&opener);
     tavrio::test::cTempSession::writeFile("l.lvl", formatLevel(editorFrame(), "Keiner"));
     seams_.questions.clear();
-    for (const QString& step : steps) {
+    for (const QString& step : row.steps) {
         if (step == QStringLiteral("paint")) {
             paint("Button3", 5, 5);
         } else if (step == QStringLiteral("unpaint")) {
@@ -232,12 +224,9 @@ void tst_LevelEditor::closingAsksOnlyOverUnsavedChanges()
         }
     }
     QVERIFY(seams_.fileAnswers.isEmpty());
-    seams_.answers << yes;
+    seams_.answers << row.yes;
     QTest::keyClick(child<cLevelCanvas>("Image1"), Qt::Key_Escape);
-    QCOMPARE(seams_.questions, QStringList(int(loadAsked), tavrio::kUnsavedOnLoad) + QStringList(int(asked), tavrio::kUnsavedOnClose));
-    QCOMPARE(seams_.questionDefaults.count(tavrio::cDefaultAnswer::No), seams_.questions.size());
-    QCOMPARE(form_->isVisible(), !closed);
-    QCOMPARE(opener.isEnabled(), closed);
+    tavrio::test::checkUnsavedClose(seams_, row, form_.get(), opener);
 }
 
 void tst_LevelEditor::saveChecksTheCounts_data()

@@ -2,9 +2,9 @@
 // temporary working directory.
 #include "NamedChild.h"
 #include "ScriptedSeams.h"
+#include "UnsavedQuestions.h"
 
 #include "tools/grammar/TForm6.h"
-#include "ui/Unsaved.h"
 #include "ui/Windows.h"
 
 #include <QDir>
@@ -202,11 +202,7 @@ void tst_ToolWindows::grammarBackReturnsToItsOpener()
 
 void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes_data()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<bool>("yes");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("loadAsked");
+    tavrio::test::addUnsavedColumns();
     QTest::newRow("untouched") << QStringList{} << false << false << true << false;
     QTest::newRow("typed, Nein keeps it open") << QStringList{"type"} << false << true << false << false;
     QTest::newRow("typed, Ja closes") << QStringList{"type"} << true << true << true << false;
@@ -220,16 +216,12 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes_data()
 
 void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(bool, yes);
-    QFETCH(bool, asked);
-    QFETCH(bool, closed);
-    QFETCH(bool, loadAsked);
+    const tavrio::test::cUnsavedRow row = tavrio::test::fetchUnsavedRow();
     QWidget opener;
     opener.show();
     form6_->openFrom(&opener);
     auto* memo = child<QPlainTextEdit>(form6_.get(), "Memo1");
-    for (const QString& step : steps) {
+    for (const QString& step : row.steps) {
         if (step == QStringLiteral("type")) {
             QTest::keyClicks(memo, QStringLiteral("der Hund"));
         } else if (step == QStringLiteral("keep")) {
@@ -244,12 +236,9 @@ void tst_ToolWindows::grammarAsksBeforeClosingOverUnsavedNotes()
         }
     }
     QVERIFY(seams_.fileAnswers.isEmpty());
-    seams_.answers << yes;
+    seams_.answers << row.yes;
     QTest::keyClick(memo, Qt::Key_Escape);
-    QCOMPARE(seams_.questions, QStringList(int(loadAsked), tavrio::kUnsavedOnLoad) + QStringList(int(asked), tavrio::kUnsavedOnClose));
-    QCOMPARE(seams_.questionDefaults.count(tavrio::cDefaultAnswer::No), seams_.questions.size());
-    QCOMPARE(form6_->isVisible(), !closed);
-    QCOMPARE(opener.isEnabled(), closed);
+    tavrio::test::checkUnsavedClose(seams_, row, form6_.get(), opener);
 }
 
 QTEST_MAIN(tst_ToolWindows)
