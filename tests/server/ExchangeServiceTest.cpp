@@ -5,6 +5,7 @@
 #include <set>
 
 #include "AnswerReading.h"
+#include "UploadBody.h"
 #include "server/DemoCatalogue.h"
 #include "server/ListText.h"
 #include "server/TextBytes.h"
@@ -16,18 +17,9 @@ namespace {
 using testing::field;
 using testing::records;
 
-const std::string kBoundary = "---------------------------24464570528145";
-const std::string kContentType = "multipart/form-data; boundary=" + kBoundary;
-
-std::string uploadBody(const std::string& wish, const std::string& file, bool withFile = true) {
-  const std::string d = "--" + kBoundary;
-  std::string body = d + "\r\nContent-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n" +
-                     d + "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\n" + wish + "\r\n";
-  if (withFile)
-    body += d + "\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"pelikor.txt\"\r\n"
-                "Content-Type: application/rdf+xml\r\n\r\n" + file + "\r\n";
-  return body + d + "--\r\n";
-}
+using testing::kBoundary;
+using testing::kContentType;
+using testing::uploadBody;
 
 const std::string kList = "dog\r\nHund\r\n1\r\n\r\nzebra\r\nZebra\r\n1\r\n\r\n";
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "AnswerReading.h"
+#include "UploadBody.h"
 #include "server/DemoCatalogue.h"
 #include "server/SqliteStore.h"
 #include "server/TextBytes.h"
@@ -20,16 +21,8 @@ namespace {
 using testing::field;
 using testing::records;
 
-const std::string kBoundary = "---------------------------24464570528145";
-const std::string kContentType = "multipart/form-data; boundary=" + kBoundary;
-
-std::string uploadBody(const std::string& wish, const std::string& file) {
-  const std::string d = "--" + kBoundary;
-  return d + "\r\nContent-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n" + d +
-         "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\n" + wish + "\r\n" + d +
-         "\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"pelikor.txt\"\r\n"
-         "Content-Type: application/rdf+xml\r\n\r\n" + file + "\r\n" + d + "--\r\n";
-}
+using testing::kContentType;
+using testing::uploadBody;
 
 class LoopbackTest : public ::testing::Test {
  protected:

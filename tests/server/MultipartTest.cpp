@@ -2,25 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "UploadBody.h"
+
 namespace tavrio::server {
 namespace {
 
-const std::string kBoundary = "---------------------------24464570528145";
+using testing::kBoundary;
+using testing::uploadBody;
 const std::string kDelimiter = "--" + kBoundary;
-
-// An upload body in the layout the program writes.
-std::string clientBody(const std::string& wish, const std::string& file) {
-  return kDelimiter + "\r\nContent-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n" +
-         kDelimiter + "\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\n" + wish + "\r\n" +
-         kDelimiter +
-         "\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"pelikor.txt\"\r\n"
-         "Content-Type: application/rdf+xml\r\n\r\n" +
-         file + "\r\n" + kDelimiter + "--\r\n";
-}
 
 TEST(Multipart, readsTheProgramsUploadBody) {
   const std::string file = "dog\r\nHund\r\n1\r\n\r\n";
-  cFormData form = parseMultipart(clientBody("x.vok", file), kBoundary);
+  cFormData form = parseMultipart(uploadBody("x.vok", file), kBoundary);
   ASSERT_TRUE(form.closed);
   ASSERT_EQ(form.parts.size(), 3u);
   EXPECT_EQ(form.find("MAX_FILE_SIZE")->data, "1000000");
@@ -37,20 +30,20 @@ TEST(Multipart, fileBytesSurviveUnchanged) {
   // Line ends, a lone CR, a delimiter look-alike without the leading CR LF,
   // and high bytes are all part of the file.
   const std::string file = "a\r\n\r\nb\r" + kDelimiter + "x\xFC\xE4\r\n";
-  cFormData form = parseMultipart(clientBody("x.vok", file), kBoundary);
+  cFormData form = parseMultipart(uploadBody("x.vok", file), kBoundary);
   ASSERT_NE(form.find("userfile"), nullptr);
   EXPECT_EQ(form.find("userfile")->data, file);
 }
 
 TEST(Multipart, emptyFilePartHasNoBytes) {
-  cFormData form = parseMultipart(clientBody("x.vok", ""), kBoundary);
+  cFormData form = parseMultipart(uploadBody("x.vok", ""), kBoundary);
   ASSERT_NE(form.find("userfile"), nullptr);
   EXPECT_EQ(form.find("userfile")->data, "");
   EXPECT_TRUE(form.closed);
 }
 
 TEST(Multipart, damagedBodiesKeepOnlyCompleteParts) {
-  const std::string full = clientBody("x.vok", "dog\r\nHund\r\n");
+  const std::string full = uploadBody("x.vok", "dog\r\nHund\r\n");
   struct Row { const char* name; std::string body; std::size_t parts; bool closed; };
   const Row rows[] = {
       {"empty", "", 0, false},
@@ -76,13 +69,13 @@ TEST(Multipart, malformedBodiesAreMarked) {
   const std::string close = d + "--\r\n";
   struct Row { const char* name; std::string body; bool malformed; };
   const Row rows[] = {
-      {"wellFormed", clientBody("x.vok", "a\r\nb\r\n"), false},
+      {"wellFormed", uploadBody("x.vok", "a\r\nb\r\n"), false},
       {"unterminatedQuoteInName", field("form-data; name=\"Wunschname", "x.vok") + close, true},
       {"unterminatedQuoteInFileName",
        field("form-data; name=\"userfile\"; filename=\"p.txt", "a") + wish + close, true},
       {"unquotedName", field("form-data; name=Wunschname", "x.vok") + close, true},
-      {"fileLineStartsWithDelimiter", clientBody("x.vok", "a\r\n" + d + "xyz\r\nb\r\n"), true},
-      {"fileLineLooksLikeTheClosingDelimiter", clientBody("x.vok", "a\r\n" + d + "--\r\nb\r\n"), true},
+      {"fileLineStartsWithDelimiter", uploadBody("x.vok", "a\r\n" + d + "xyz\r\nb\r\n"), true},
+      {"fileLineLooksLikeTheClosingDelimiter", uploadBody("x.vok", "a\r\n" + d + "--\r\nb\r\n"), true},
       {"closingDelimiterWithTrailingBytes", wish + d + "--junk\r\n", true},
       {"paddingBlanksAfterDelimiter", d + "  \r\nContent-Disposition: form-data; name=\"a\"\r\n\r\nv\r\n" + close,
        false},
