@@ -1,5 +1,7 @@
 #include "exchange/PostData.h"
 
+#include "UploadRequest.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -23,12 +25,7 @@ TEST(PostData, uploadRequestBytes)
     const std::string bytes(raw, sizeof raw - 1);
     const std::string path = tempFile("tavrio_post_x.vok", bytes);
 
-    cPostData post;
-    post.Host = "127.0.0.1:8517";
-    post.Path = "/Kavnet/Tavrio/Network/uploadfile.php";
-    post.AddField("MAX_FILE_SIZE", "1000000");
-    post.AddFile("userfile", path);
-    post.AddField("Wunschname", "x.vok");
+    const cPostData post = tavrio::exchange::test::uploadOfX(path);
 
     const std::string body = Delim + "Content-Disposition: form-data; name=\"MAX_FILE_SIZE\"\r\n\r\n1000000\r\n"
                              + Delim + "Content-Disposition: form-data; name=\"Wunschname\"\r\n\r\nx.vok\r\n"

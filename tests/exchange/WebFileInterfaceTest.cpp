@@ -1,6 +1,7 @@
 #include "exchange/WebFileInterface.h"
 
 #include "FakeTransport.h"
+#include "UploadRequest.h"
 #include "exchange/PostData.h"
 
 #include <gtest/gtest.h>
@@ -169,13 +170,7 @@ TEST_F(Transfers, uploadSendsRequestAndJudgesReply)
     EXPECT_EQ(socket.pending[0].port, 8517);
     EXPECT_EQ(socket.pending[0].maxReply, 2400u);
 
-    cPostData expected;
-    expected.Host = "127.0.0.1:8517";
-    expected.Path = "/Kavnet/Tavrio/Network/uploadfile.php";
-    expected.AddField("MAX_FILE_SIZE", "1000000");
-    expected.AddFile("userfile", path);
-    expected.AddField("Wunschname", "x.vok");
-    EXPECT_EQ(socket.pending[0].request, *expected.BuildRequest());
+    EXPECT_EQ(socket.pending[0].request, *tavrio::exchange::test::uploadOfX(path).BuildRequest());
     EXPECT_FALSE(socket.pending[0].complete("HTTP/1.1 200 OK\r\n\r\n<upload><result>succ"));
     EXPECT_TRUE(socket.pending[0].complete("<upload><result>successful</result></upload>"));
 
