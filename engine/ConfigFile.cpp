@@ -1,7 +1,9 @@
 #include "engine/ConfigFile.h"
 
 #include <charconv>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 #include "engine/ListFile.h"
 #include "engine/Text.h"
@@ -24,6 +26,12 @@ std::string replaceAll(std::string_view s, std::string_view from, std::string_vi
     out.append(s.substr(pos));
     return out;
 }
+
+// Each character and its escape, in the order Escape replaces them ("&"
+// first, so the escapes it writes stay whole); Unescape goes backwards.
+constexpr std::pair<std::string_view, std::string_view> kEscapes[] = {
+    {"&", "&#38;"}, {">", "&#62;"}, {"<", "&#60;"}, {"'", "&#39;"}, {"\\", "&#92;"}, {"\n", "\\n"}, {"\r", "\\r"},
+};
 } // namespace
 
 cConfigFile::cConfigFile(const std::string& fileName) { Load(fileName); }
@@ -116,13 +124,10 @@ bool cConfigFile::Save() const
 
 std::string cConfigFile::Escape(std::string_view text)
 {
-    std::string s = replaceAll(text, "&", "&#38;");
-    s = replaceAll(s, ">", "&#62;");
-    s = replaceAll(s, "<", "&#60;");
-    s = replaceAll(s, "'", "&#39;");
-    s = replaceAll(s, "\\", "&#92;");
-    s = replaceAll(s, "\n", "\\n");
-    return replaceAll(s, "\r", "\\r");
+    std::string s(text);
+    for (const auto& [plain, escaped] : kEscapes)
+        s = replaceAll(s, plain, escaped);
+    return s;
 }
 
 std::string cConfigFile::Unescape(std::string_view text)
@@ -130,11 +135,8 @@ std::string cConfigFile::Unescape(std::string_view text)
     // Every escape holds a backslash or an ampersand.
     if (text.find_first_of("\\&") == std::string_view::npos)
         return std::string(text);
-    std::string s = replaceAll(text, "\\r", "\r");
-    s = replaceAll(s, "\\n", "\n");
-    s = replaceAll(s, "&#92;", "\\");
-    s = replaceAll(s, "&#39;", "'");
-    s = replaceAll(s, "&#60;", "<");
-    s = replaceAll(s, "&#62;", ">");
-    return replaceAll(s, "&#38;", "&");
+    std::string s(text);
+    for (auto it = std::rbegin(kEscapes); it != std::rend(kEscapes); ++it)
+        s = replaceAll(s, it->second, it->first);
+    return s;
 }
