@@ -66,41 +66,28 @@ void cWebinterface::HandleAnswer(const std::string& body)
 {
     parser_.Parse(body);
     if (parser_.GetValue(".titel") == "BUECHER")
-        HandleBooks();
+        HandleTitles(".buch", BookTitles, BookIds, OnBooks);
     else if (parser_.GetValue(".titel") == "VERSION")
         HandleVersion();
     else if (parser_.GetValue(".titel") == "KAPITEL")
-        HandleChapters();
+        HandleTitles(".kapitel", ChapterTitles, ChapterIds, OnChapters);
     else if (parser_.GetValue(".titel") == "SUCHE")
         HandleSearch();
 }
 
-void cWebinterface::HandleBooks()
+void cWebinterface::HandleTitles(const std::string& record, cStringList& titles, cStringList& ids,
+                                 const std::function<void(const cStringList&, const cStringList&)>& report)
 {
-    BookTitles.clear();
-    BookIds.clear();
-    const int n = parser_.CountOf(".buch");
+    titles.clear();
+    ids.clear();
+    const int n = parser_.CountOf(record);
     for (int i = 0; i < n; ++i) {
-        const std::string key = RecordKey(".buch", i);
-        BookIds.push_back(std::to_string(parser_.GetInt(key + ".id")));
-        BookTitles.push_back(parser_.GetValue(key + ".titel"));
+        const std::string key = RecordKey(record, i);
+        ids.push_back(std::to_string(parser_.GetInt(key + ".id")));
+        titles.push_back(parser_.GetValue(key + ".titel"));
     }
-    if (OnBooks)
-        OnBooks(BookTitles, BookIds);
-}
-
-void cWebinterface::HandleChapters()
-{
-    ChapterTitles.clear();
-    ChapterIds.clear();
-    const int n = parser_.CountOf(".kapitel");
-    for (int i = 0; i < n; ++i) {
-        const std::string key = RecordKey(".kapitel", i);
-        ChapterIds.push_back(std::to_string(parser_.GetInt(key + ".id")));
-        ChapterTitles.push_back(parser_.GetValue(key + ".titel"));
-    }
-    if (OnChapters)
-        OnChapters(ChapterTitles, ChapterIds);
+    if (report)
+        report(titles, ids);
 }
 
 void cWebinterface::HandleSearch()

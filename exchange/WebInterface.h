@@ -49,8 +49,10 @@ public:
 private:
     void Send(const std::string& queryString, bool reportUnreachable = true);
     void Unreachable(bool report);
-    void HandleBooks();
-    void HandleChapters();
+    // A book or chapter list: the title and id of every record of that name,
+    // then the slot.
+    void HandleTitles(const std::string& record, cStringList& titles, cStringList& ids,
+                      const std::function<void(const cStringList&, const cStringList&)>& report);
     void HandleSearch();
     void HandleVersion();
     // Record key i of record name R: R, R[1], R[2] ...
