@@ -106,6 +106,21 @@ void cWebFileInterface::Unreachable()
         OnUnreachable();
 }
 
+void cWebFileInterface::SendOrFail(const std::function<bool()>& send,
+                                   const std::function<void(const std::string&)>& report, const std::string& name)
+{
+    bool started = false;
+    try {
+        started = send();
+    } catch (...) {
+        started = false;
+    }
+    if (!started) {
+        Unreachable();
+        FailAtOnce(report, name);
+    }
+}
+
 void cWebFileInterface::StartDownload(const std::string& name)
 {
     downloadName_ = name;
@@ -113,25 +128,19 @@ void cWebFileInterface::StartDownload(const std::string& name)
         FailAtOnce(OnDownloadFailure, name);
         return;
     }
-    bool started = false;
-    try {
-        started = http_.Get(DownloadUrl(name), static_cast<std::size_t>(MaxFileSize),
-                            [this](const cHttpReply& reply) {
-                                if (reply.ok && reply.status >= 200 && reply.status < 300) {
-                                    DownloadDone(reply.body);
-                                } else {
-                                    if (!reply.ok)
-                                        Unreachable();
-                                    DownloadFailed();
-                                }
-                            });
-    } catch (...) {
-        started = false;
-    }
-    if (!started) {
-        Unreachable();
-        FailAtOnce(OnDownloadFailure, name);
-    }
+    SendOrFail(
+        [&] {
+            return http_.Get(DownloadUrl(name), static_cast<std::size_t>(MaxFileSize), [this](const cHttpReply& reply) {
+                if (reply.ok && reply.status >= 200 && reply.status < 300) {
+                    DownloadDone(reply.body);
+                } else {
+                    if (!reply.ok)
+                        Unreachable();
+                    DownloadFailed();
+                }
+            });
+        },
+        OnDownloadFailure, name);
 }
 
 void cWebFileInterface::DownloadDone(const std::string& body)
@@ -176,23 +185,18 @@ void cWebFileInterface::StartUpload(const std::string& path, const std::string& 
         FailAtOnce(OnUploadFailure, wish);
         return;
     }
-    bool started = false;
-    try {
-        started = socket_.Exchange(base->host, base->port, *request, MaxUploadReply, uploadReplyComplete,
-                                   [this, wish](bool failed, const std::string& reply) {
-                                       if (failed && reply.empty()) {
-                                           Unreachable();
-                                           Finish(OnUploadFailure, wish);
-                                       } else
-                                           UploadAnswer(reply);
-                                   });
-    } catch (...) {
-        started = false;
-    }
-    if (!started) {
-        Unreachable();
-        FailAtOnce(OnUploadFailure, wish);
-    }
+    SendOrFail(
+        [&] {
+            return socket_.Exchange(base->host, base->port, *request, MaxUploadReply, uploadReplyComplete,
+                                    [this, wish](bool failed, const std::string& reply) {
+                                        if (failed && reply.empty()) {
+                                            Unreachable();
+                                            Finish(OnUploadFailure, wish);
+                                        } else
+                                            UploadAnswer(reply);
+                                    });
+        },
+        OnUploadFailure, wish);
 }
 
 void cWebFileInterface::UploadAnswer(const std::string& reply)

@@ -74,6 +74,10 @@ private:
     // Busy and starts the next one, so failures are reported in job order.
     void FailAtOnce(const std::function<void(const std::string&)>& report, const std::string& name);
     void Unreachable();
+    // Sends a job's request; when sending throws or is refused, the exchange
+    // counts as unreachable and the job fails at once.
+    void SendOrFail(const std::function<bool()>& send, const std::function<void(const std::string&)>& report,
+                    const std::string& name);
 
     tavrio::exchange::cHttpClient& http_;
     tavrio::exchange::cSocketClient& socket_;
