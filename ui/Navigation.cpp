@@ -17,6 +17,15 @@ std::map<const QWidget*, QPointer<QWidget>>& focusBefore()
     static std::map<const QWidget*, QPointer<QWidget>> widgets;
     return widgets;
 }
+
+// Shows the window enabled, in front and active.
+void bringUp(QWidget* window)
+{
+    window->show();
+    window->setEnabled(true);
+    window->raise();
+    window->activateWindow();
+}
 } // namespace
 
 void disableForAnother(QWidget* window)
@@ -31,12 +40,8 @@ void disableForAnother(QWidget* window)
 void openWindow(QWidget* from, QWidget* to)
 {
     disableForAnother(from);
-    if (!to)
-        return;
-    to->show();
-    to->setEnabled(true);
-    to->raise();
-    to->activateWindow();
+    if (to)
+        bringUp(to);
 }
 
 void returnTo(QWidget* closing, QWidget* back)
@@ -45,10 +50,7 @@ void returnTo(QWidget* closing, QWidget* back)
         closing->hide();
     if (!back)
         return;
-    back->show();
-    back->setEnabled(true);
-    back->raise();
-    back->activateWindow();
+    bringUp(back);
     const auto it = focusBefore().find(back);
     if (it != focusBefore().end()) {
         if (QWidget* w = it->second; w && back->isAncestorOf(w) && w->isVisible())
