@@ -16,39 +16,39 @@ bool isAlnum(unsigned char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
+// Every byte that `kept` refuses becomes %XX.
+template <class Kept>
+std::string percentEncode(std::string_view text, Kept kept)
+{
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (const char ch : text) {
+        if (kept(ch))
+            out += ch;
+        else
+            appendHex(out, static_cast<unsigned char>(ch));
+    }
+    return out;
+}
+
 } // namespace
 
 std::string encodeFileName(std::string_view name)
 {
     static const std::string_view kept = "!$'()*-.@_";
-    std::string out;
-    out.reserve(name.size() * 3);
-    for (const char ch : name) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (isAlnum(c) || kept.find(ch) != std::string_view::npos)
-            out += ch;
-        else if (c == ' ')
-            out += "%20";
-        else
-            appendHex(out, c);
-    }
-    return out;
+    return percentEncode(name, [](char ch) {
+        return isAlnum(static_cast<unsigned char>(ch)) || kept.find(ch) != std::string_view::npos;
+    });
 }
 
 std::string encodeQueryText(std::string_view text)
 {
     // Separators of the query, and characters a strict URL may not hold.
     static const std::string_view special = "%&#+=\"<>\\^`{|}";
-    std::string out;
-    out.reserve(text.size() * 3);
-    for (const char ch : text) {
+    return percentEncode(text, [](char ch) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c <= 32 || c >= 127 || special.find(ch) != std::string_view::npos)
-            appendHex(out, c);
-        else
-            out += ch;
-    }
-    return out;
+        return c > 32 && c < 127 && special.find(ch) == std::string_view::npos;
+    });
 }
 
 } // namespace tavrio::exchange
