@@ -97,7 +97,11 @@ void cFieldTable::set(std::size_t row, std::size_t k, std::string_view value)
         bytes_ += f;
 }
 
-void cFieldTable::erase(std::size_t row) { starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(row)); }
+void cFieldTable::erase(std::size_t row, std::size_t count)
+{
+    const auto first = starts_.begin() + static_cast<std::ptrdiff_t>(row);
+    starts_.erase(first, first + static_cast<std::ptrdiff_t>(count));
+}
 
 void cFieldTable::clear()
 {

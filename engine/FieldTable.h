@@ -38,7 +38,8 @@ public:
     // Replaces field k of a row. The row is written anew at the end of the
     // buffer; its old bytes stay unused until clear().
     void set(std::size_t row, std::size_t k, std::string_view bytes);
-    void erase(std::size_t row);
+    // Removes `count` rows from `row` on; their bytes stay unused until clear().
+    void erase(std::size_t row, std::size_t count = 1);
     void clear();
 
 private:

@@ -66,13 +66,21 @@ std::vector<cListEntry> ParseList3(std::string_view bytes)
     return readEntries(bytes, 3, [](std::string_view b, auto&& take) { ForEachList3(b, take); });
 }
 
+void AppendList3Entry(std::string& out, std::string_view original, std::string_view translation,
+                      std::string_view mark, std::string_view phonetic)
+{
+    appendLine(out, original);
+    appendLine(out, translation);
+    std::string third;
+    third.reserve(mark.size() + phonetic.size());
+    third.append(mark).append(phonetic);
+    appendLine(out, third);
+}
+
 std::string FormatList3(const std::vector<cListEntry>& entries)
 {
     std::string out;
-    for (const auto& e : entries) {
-        appendLine(out, e.original);
-        appendLine(out, e.translation);
-        appendLine(out, e.mark + e.phonetic);
-    }
+    for (const auto& e : entries)
+        AppendList3Entry(out, e.original, e.translation, e.mark, e.phonetic);
     return out;
 }

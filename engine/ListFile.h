@@ -59,7 +59,9 @@ void ForEachList3(std::string_view bytes, Take&& take)
     }
 }
 
-// Missing trailing lines of the last entry read as empty.
+// Missing trailing lines of the last entry read as empty. The whole list as
+// strings (about 130 bytes an entry besides its text): the program's readers
+// go through ForEachList4 / ForEachList3 instead.
 std::vector<cListEntry> ParseList4(std::string_view bytes);
 // CR LF line ends; the mark is written as it stands. A line break inside a
 // field is written as a blank, so every field stays on its own line.
@@ -70,3 +72,6 @@ void AppendList4Entry(std::string& out, std::string_view original, std::string_v
 std::vector<cListEntry> ParseList3(std::string_view bytes);
 // Line 3 is mark + phonetic; line breaks in fields as in FormatList4.
 std::string FormatList3(const std::vector<cListEntry>& entries);
+// One entry of FormatList3 appended to out.
+void AppendList3Entry(std::string& out, std::string_view original, std::string_view translation,
+                      std::string_view mark, std::string_view phonetic);

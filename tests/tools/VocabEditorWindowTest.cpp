@@ -11,7 +11,7 @@
 #include "ui/Windows.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 using tavrio::test::cShellFixture;
@@ -27,7 +27,9 @@ class VocabEditorWindowTest : public QObject {
     template <class T>
     T* child(const char* name) { return namedChild<T>(form.get(), QString::fromLatin1(name)); }
     void click(const char* name) { child<QPushButton>(name)->click(); }
-    QListWidget* list() { return child<QListWidget>("Vokabellisteorginal"); }
+    QListView* list() { return child<QListView>("Vokabellisteorginal"); }
+    QModelIndex at(int row) { return list()->model()->index(row, 0); }
+    void select(int row) { list()->selectionModel()->select(at(row), QItemSelectionModel::Select); }
     void load(const QString& name)
     {
         fx->seams.fileAnswers << fx->path(name);
@@ -73,7 +75,7 @@ private slots:
         QCOMPARE(form->entryCount(), 2);
         QVERIFY(form->entry(0).checked);
         QCOMPARE(form->entry(0).phonetic, std::string("ke\xC9z"));
-        QCOMPARE(list()->item(0)->text(), QString::fromUtf8("Käse"));
+        QCOMPARE(at(0).data().toString(), QString::fromUtf8("Käse"));
         QVERIFY(!form->entry(1).checked);
         saveAs("neu.vok");
         QCOMPARE(fx->seams.messages.last(), QStringLiteral("Gespeichert !"));
@@ -129,11 +131,11 @@ private slots:
     {
         cShellFixture::writeBytes("eins.vok", "a\r\nb\r\n1\r\nc\r\nd\r\n0\r\ne\r\nf\r\n0\r\n");
         load("eins.vok");
-        list()->item(0)->setSelected(true);
-        list()->item(2)->setSelected(true);
+        select(0);
+        select(2);
         click("Button7");
         QCOMPARE(originals(), QStringList{"c"});
-        list()->setCurrentRow(0);
+        list()->setCurrentIndex(at(0));
         click("Button7");
         QCOMPARE(originals(), QStringList{"c"});
         QCOMPARE(fx->seams.messages.last(), QStringLiteral("Es muss mindestens eine Vokabel vorhanden sein !"));
@@ -164,7 +166,7 @@ private slots:
     {
         cShellFixture::writeBytes("zwei.vok", "a\r\nb\r\n1p\r\nc\r\nd\r\n0q\r\n");
         load("zwei.vok");
-        list()->setCurrentRow(1);
+        list()->setCurrentIndex(at(1));
         QCOMPARE(child<QLineEdit>("selectedorginal")->text(), QStringLiteral("c"));
         QCOMPARE(child<QLineEdit>("selecteduebersetzung")->text(), QStringLiteral("d"));
         click("Button5");
@@ -189,13 +191,58 @@ private slots:
         QCOMPARE(fx->seams.messages.last(), QStringLiteral("Geladen !"));
         QVERIFY(form->entryCount() > 0);
 
-        // Too many bytes, or too many entries for the window's lists.
+        // Too many bytes, or too many entries.
         cShellFixture::writeBytes("gross.vok", QByteArray(17 << 20, 'x'));
-        cShellFixture::writeBytes("zeilen.vok", QByteArray(3 * 100000 + 1, '\n'));
-        for (const QString& name : {QStringLiteral("gross.vok"), QStringLiteral("zeilen.vok")}) {
+        cShellFixture::writeBytes("leer.vok", QByteArray(3 * 1000000 + 1, '\n'));
+        for (const QString& name : {QStringLiteral("gross.vok"), QStringLiteral("leer.vok")}) {
             load(name);
             QCOMPARE(fx->seams.messages.last(), QStringLiteral("Die Datei ist zu groß für eine Vokabelliste.\r\nNICHT geladen !"));
             QCOMPARE(child<QLineEdit>("Dateiname")->text(), fx->path("binaer.vok"));
+        }
+
+        // Hundreds of thousands of entries load, and save back unchanged.
+        const QByteArray feeds(3 * 300000 + 1, '\n');
+        cShellFixture::writeBytes("zeilen.vok", feeds);
+        load("zeilen.vok");
+        QCOMPARE(form->entryCount(), 300001);
+        QCOMPARE(form->entry(300000).translation, std::string("Nicht gefunden"));
+        form->takeFromPhonetic(QStringLiteral("x"), QString(), "");
+        click("Button4");
+        saveAs("zeilen.vok");
+        QByteArray expected = QByteArray("\r\n\r\n0\r\n").repeated(300000) + "\r\nNicht gefunden\r\n0\r\nx\r\n\r\n0\r\n";
+        QCOMPARE(cShellFixture::readBytes("zeilen.vok"), expected);
+    }
+
+    void deletingSelectedEntriesKeepsTheOthersInOrder_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::newRow("one") << QList<int>{3};
+        QTest::newRow("two runs") << QList<int>{0, 1, 2, 7, 8};
+        QTest::newRow("scattered") << [] { QList<int> rows; for (int r = 0; r < 40; r += 2) rows << r; return rows; }();
+        QTest::newRow("all but the last") << [] { QList<int> rows; for (int r = 0; r < 39; ++r) rows << r; return rows; }();
+    }
+    void deletingSelectedEntriesKeepsTheOthersInOrder()
+    {
+        QFETCH(QList<int>, selected);
+        QByteArray file;
+        QStringList kept;
+        for (int r = 0; r < 40; ++r) {
+            const QByteArray o = QByteArray::number(r);
+            file += o + "\r\nt" + o + "\r\n" + (r % 3 ? "0" : "1p") + o + "\r\n";
+            if (!selected.contains(r))
+                kept << QString::fromLatin1(o);
+        }
+        cShellFixture::writeBytes("vierzig.vok", file);
+        load("vierzig.vok");
+        for (int r : selected)
+            select(r);
+        click("Button7");
+        QCOMPARE(originals(), kept);
+        for (int i = 0; i < form->entryCount(); ++i) {
+            const TForm3::Entry e = form->entry(i);
+            const int r = QString::fromStdString(e.original).toInt();
+            QCOMPARE(e.translation, "t" + e.original);
+            QCOMPARE(e.checked, r % 3 == 0);
         }
     }
 
@@ -247,7 +294,7 @@ private slots:
             if (step == QStringLiteral("edit")) {
                 child<QLineEdit>("Orginal")->setText(QStringLiteral("Bahn"));
             } else if (step == QStringLiteral("tick")) {
-                list()->item(0)->setCheckState(Qt::Checked);
+                list()->model()->setData(at(0), Qt::Checked, Qt::CheckStateRole);
             } else if (step == QStringLiteral("save")) {
                 saveAs(QStringLiteral("liste.vok"));
             } else if (step == QStringLiteral("load")) {

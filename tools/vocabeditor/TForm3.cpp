@@ -2,6 +2,7 @@
 
 #include "engine/ListFile.h"
 #include "tools/phonetics/TForm25.h"
+#include "tools/vocabeditor/VocableModel.h"
 #include "tools/vocabeditor/VocabularyFile.h"
 #include "ui/Assets.h"
 #include "ui/FileNames.h"
@@ -17,47 +18,30 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace tavrio;
 
 namespace {
-constexpr int kBytesRole = Qt::UserRole;
-// A list item shows at most this many characters of a field (a binary file
-// can hold a "line" of megabytes); the item keeps all its bytes.
-constexpr std::size_t kShownBytes = 200;
-
 const QString kFilter = QStringLiteral("Vokabeln-dateien (*.vok)");
 const QString kSaveFilter = QStringLiteral("Vokabeln-Dateien (*.vok)");
 
-QString shown(const std::string& bytes, QString (*convert)(const std::string&))
+QListView* listView(const char* name, cVocableModel* model, int column, QWidget* parent)
 {
-    if (bytes.size() <= kShownBytes)
-        return convert(bytes);
-    return convert(bytes.substr(0, kShownBytes)) + QChar(0x2026);
-}
-
-QListWidgetItem* bytesItem(const std::string& bytes, QString (*convert)(const std::string&))
-{
-    auto* item = new QListWidgetItem(shown(bytes, convert));
-    item->setData(kBytesRole, QByteArray::fromStdString(bytes));
-    return item;
-}
-
-std::string itemBytes(const QListWidget* list, int row)
-{
-    const QListWidgetItem* item = list->item(row);
-    return item ? item->data(kBytesRole).toByteArray().toStdString() : std::string();
-}
-
-QListWidget* listBox(const char* name, QWidget* parent)
-{
-    auto* l = new QListWidget(parent);
+    auto* l = new QListView(parent);
     l->setObjectName(QString::fromLatin1(name));
+    // Every row is one line of the same height: the view measures one, not
+    // all of a list's hundred thousands.
+    l->setUniformItemSizes(true);
+    l->setModel(model);
+    l->setModelColumn(column);
     return l;
 }
 
@@ -85,16 +69,17 @@ TForm3::TForm3(QWidget* parent)
     Dateiname = namedEdit(QStringLiteral("vokabeln.vok"), "Dateiname", QRect(80, 58, 400, 26), this);
     Dateiname->setReadOnly(true);
 
-    Vokabellisteorginal = listBox("Vokabellisteorginal", this);
+    entries_ = new cVocableModel(this);
+    for (const char* text : kInitialItems)
+        entries_->append({text, text, text, false});
+    Vokabellisteorginal = listView("Vokabellisteorginal", entries_, cVocableModel::Original, this);
     Vokabellisteorginal->setGeometry(20, 100, 340, 416);
     Vokabellisteorginal->setSelectionMode(QAbstractItemView::ExtendedSelection);
     setVisibleFrame(Vokabellisteorginal);
-    Vokabellisteuebersetzung = listBox("Vokabellisteuebersetzung", this);
+    Vokabellisteuebersetzung = listView("Vokabellisteuebersetzung", entries_, cVocableModel::Translation, this);
     Vokabellisteuebersetzung->hide();
-    Vokabellistelautschrift = listBox("Vokabellistelautschrift", this);
+    Vokabellistelautschrift = listView("Vokabellistelautschrift", entries_, cVocableModel::Phonetic, this);
     Vokabellistelautschrift->hide();
-    for (const char* text : kInitialItems)
-        appendEntry({text, text, text, false});
 
     namedLabel(QStringLiteral("Aktuell selektiertes"), "Label8", QPoint(380, 100), this);
     selectedorginal = namedEdit(QStringLiteral("selektiertes Original"), "selectedorginal", QRect(490, 124, 290, 26), this);
@@ -136,10 +121,11 @@ TForm3::TForm3(QWidget* parent)
 
     // The selected fields follow every change of the current entry or of its
     // texts (no polling timer).
-    connect(Vokabellisteorginal, &QListWidget::currentRowChanged, this, &TForm3::VokabellisteorginalClick);
-    connect(Vokabellisteorginal, &QListWidget::itemSelectionChanged, this, &TForm3::VokabellisteorginalClick);
-    // A tick set or taken away is a change to the list.
-    connect(Vokabellisteorginal, &QListWidget::itemChanged, this, [this] { changed_ = true; });
+    QItemSelectionModel* selection = Vokabellisteorginal->selectionModel();
+    connect(selection, &QItemSelectionModel::currentRowChanged, this, &TForm3::VokabellisteorginalClick);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &TForm3::VokabellisteorginalClick);
+    // A tick set or taken away, or stored texts, change the list.
+    connect(entries_, &QAbstractItemModel::dataChanged, this, [this] { changed_ = true; });
     changed_ = false;
 
     // Tab walks the list, the fields being edited and the buttons as they
@@ -166,53 +152,18 @@ void TForm3::takeFromPhonetic(const QString& original, const QString& translatio
     Orginal->setText(original);
 }
 
-int TForm3::entryCount() const { return Vokabellisteorginal->count(); }
+int TForm3::entryCount() const { return entries_->rowCount(); }
 
 TForm3::Entry TForm3::entry(int row) const
 {
-    const QListWidgetItem* item = Vokabellisteorginal->item(row);
-    return {itemBytes(Vokabellisteorginal, row), itemBytes(Vokabellisteuebersetzung, row),
-            itemBytes(Vokabellistelautschrift, row), item && item->checkState() == Qt::Checked};
-}
-
-void TForm3::appendEntry(const Entry& e)
-{
-    QListWidgetItem* original = bytesItem(e.original, fromAnsi);
-    original->setFlags(original->flags() | Qt::ItemIsUserCheckable);
-    original->setCheckState(e.checked ? Qt::Checked : Qt::Unchecked);
-    Vokabellisteorginal->addItem(original);
-    Vokabellisteuebersetzung->addItem(bytesItem(e.translation, fromAnsi));
-    Vokabellistelautschrift->addItem(bytesItem(e.phonetic, fromPhonetic));
-}
-
-void TForm3::setEntry(int row, const Entry& e)
-{
-    const auto set = [row](QListWidget* list, const std::string& bytes, QString (*convert)(const std::string&)) {
-        QListWidgetItem* item = list->item(row);
-        item->setText(shown(bytes, convert));
-        item->setData(kBytesRole, QByteArray::fromStdString(bytes));
-    };
-    set(Vokabellisteorginal, e.original, fromAnsi);
-    set(Vokabellisteuebersetzung, e.translation, fromAnsi);
-    set(Vokabellistelautschrift, e.phonetic, fromPhonetic);
-}
-
-void TForm3::removeEntry(int row)
-{
-    for (QListWidget* list : {Vokabellisteuebersetzung, Vokabellistelautschrift, Vokabellisteorginal})
-        delete list->takeItem(row);
-}
-
-void TForm3::clearEntries()
-{
-    for (QListWidget* list : {Vokabellisteuebersetzung, Vokabellistelautschrift, Vokabellisteorginal})
-        list->clear();
+    const vocabeditor::cVocable v = entries_->entry(row);
+    return {v.original, v.translation, v.phonetic, v.checked};
 }
 
 int TForm3::selectedRow() const
 {
-    const QListWidgetItem* current = Vokabellisteorginal->currentItem();
-    return current && current->isSelected() ? Vokabellisteorginal->row(current) : -1;
+    const QModelIndex current = Vokabellisteorginal->currentIndex();
+    return current.isValid() && Vokabellisteorginal->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void TForm3::VokabellisteorginalClick()
@@ -259,11 +210,7 @@ void TForm3::Button3Click()
     }
     folder_ = QFileInfo(path).absolutePath();
     Dateiname->setText(path);
-    clearEntries();
-    Vokabellisteorginal->setUpdatesEnabled(false);
-    for (const vocabeditor::cVocable& v : vocabeditor::ParseVocabulary(bytes))
-        appendEntry({v.original, v.translation, v.phonetic, v.checked});
-    Vokabellisteorginal->setUpdatesEnabled(true);
+    entries_->load(bytes);
     changed_ = false;
     showMessage(QStringLiteral("Geladen !"));
 }
@@ -284,12 +231,7 @@ void TForm3::Button2Click()
     const std::optional<std::string> name = engineFileName(path);
     if (!name)
         return;
-    std::vector<vocabeditor::cVocable> list;
-    for (int row = 0; row < entryCount(); ++row) {
-        const Entry e = entry(row);
-        list.push_back({e.original, e.translation, e.phonetic, e.checked});
-    }
-    if (!WriteFileAtomic(*name, vocabeditor::FormatVocabulary(list))) {
+    if (!WriteFileAtomic(*name, entries_->format())) {
         showMessage(QStringLiteral("Die Datei konnte nicht geschrieben werden; die alte Datei ist unverändert.\r\n"
                                    "NICHT gespeichert !"));
         return;
@@ -310,9 +252,9 @@ void TForm3::Button4Click()
     const Entry e{toAnsi(Orginal->text()), toAnsi(Uebersetzung->text()), Lautschrift->bytes(), false};
     const int row = selectedRow();
     if (row >= 0) {
-        setEntry(row, e);
+        entries_->setTexts(row, e.original, e.translation, e.phonetic);
     } else {
-        appendEntry(e);
+        entries_->append({e.original, e.translation, e.phonetic, false});
     }
     changed_ = true;
     selectedorginal->setText(fromAnsi(e.original));
@@ -322,23 +264,24 @@ void TForm3::Button4Click()
 
 void TForm3::Button6Click()
 {
-    appendEntry({"Neu Orginal", "Neu Uebersetzung", "", false});
+    entries_->append({"Neu Orginal", "Neu Uebersetzung", "", false});
     changed_ = true;
 }
 
 void TForm3::Button7Click()
 {
     std::vector<int> rows;
-    for (int row = 0; row < entryCount(); ++row)
-        if (Vokabellisteorginal->item(row)->isSelected())
+    for (const QItemSelectionRange& range : Vokabellisteorginal->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
             rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // At least one entry stays, also when every entry is selected.
     if (entryCount() < 2 || int(rows.size()) >= entryCount()) {
         showMessage(QStringLiteral("Es muss mindestens eine Vokabel vorhanden sein !"));
         return;
     }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-        removeEntry(*it);
+    entries_->removeRows(rows);
     changed_ = changed_ || !rows.empty();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // TForm3, "Vokabeln editieren": edits one vocabulary list in the three-line
 // layout (original, translation, mark digit + transcription) outside the
-// start screen. The entries live in three parallel lists: the check list of
-// originals (the check is the mark) and two hidden lists of translations and
-// transcriptions. Every item keeps its Windows-1252 bytes, so a list that is
-// loaded and saved unchanged is written back byte for byte.
+// start screen. The entries live in one model (VocableModel.h) shown by three
+// list views: the check list of originals (the check is the mark) and two
+// hidden lists of translations and transcriptions. The model keeps every
+// entry's Windows-1252 bytes, so a list that is loaded and saved unchanged is
+// written back byte for byte.
 #include "ui/Phonetic.h"
 
 #include <QString>
@@ -13,7 +14,8 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class cVocableModel;
 class QPushButton;
 
 class TForm3 : public QWidget {
@@ -58,18 +60,15 @@ protected:
 
 private:
     int selectedRow() const;
-    void appendEntry(const Entry& e);
-    void setEntry(int row, const Entry& e);
-    void removeEntry(int row);
-    void clearEntries();
     // Where a dialog starts: the path in Dateiname, in the folder last used.
     QString dialogStart() const;
 
     QLabel* Image1;
     QLineEdit* Dateiname;
-    QListWidget* Vokabellisteorginal;
-    QListWidget* Vokabellisteuebersetzung;
-    QListWidget* Vokabellistelautschrift;
+    cVocableModel* entries_;
+    QListView* Vokabellisteorginal;
+    QListView* Vokabellisteuebersetzung;
+    QListView* Vokabellistelautschrift;
     QLineEdit* selectedorginal;
     QLineEdit* selecteduebersetzung;
     tavrio::cPhoneticEdit* selectedLautschrift;

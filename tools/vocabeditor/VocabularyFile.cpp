@@ -1,31 +1,31 @@
 #include "tools/vocabeditor/VocabularyFile.h"
 
-#include "engine/ListFile.h"
-#include "engine/Text.h"
-
 namespace tavrio::vocabeditor {
 
 std::vector<cVocable> ParseVocabulary(std::string_view bytes)
 {
     std::vector<cVocable> list;
-    const std::vector<cListEntry> entries = ParseList3(bytes);
-    list.reserve(entries.size());
-    for (const cListEntry& e : entries)
-        list.push_back({e.original, e.translation, e.phonetic, e.mark == "1"});
-    if (SplitLines(bytes).size() % 3 == 1)
-        list.back().translation = "Nicht gefunden";
+    list.reserve(CountVocabulary(bytes));
+    ForEachVocable(bytes, [&list](std::string_view o, std::string_view t, std::string_view p, bool checked) {
+        list.push_back({std::string(o), std::string(t), std::string(p), checked});
+    });
     return list;
 }
 
 std::size_t CountVocabulary(std::string_view bytes) { return (CountLines(bytes) + 2) / 3; }
 
+void AppendVocable(std::string& out, std::string_view original, std::string_view translation,
+                   std::string_view phonetic, bool checked)
+{
+    AppendList3Entry(out, original, translation, checked ? "1" : "0", phonetic);
+}
+
 std::string FormatVocabulary(const std::vector<cVocable>& list)
 {
-    std::vector<cListEntry> entries;
-    entries.reserve(list.size());
+    std::string out;
     for (const cVocable& v : list)
-        entries.push_back({v.original, v.translation, v.checked ? "1" : "0", v.phonetic});
-    return FormatList3(entries);
+        AppendVocable(out, v.original, v.translation, v.phonetic, v.checked);
+    return out;
 }
 
 } // namespace tavrio::vocabeditor
