@@ -25,8 +25,6 @@ namespace {
 using tavrio::maze::kCellPixels;
 using CellPainter = std::function<void(QPainter&, int index)>;
 
-constexpr int kMapLeft = 200;
-constexpr int kMapTop = 179;
 
 void drawLetter(QPainter& p, const QRect& box, char letter, QColor colour, int size)
 {
@@ -240,17 +238,23 @@ bool paintStrip(const QString& dir, const char* path, int count, const CellPaint
     return savePicture(strip, dir, QString::fromLatin1(path));
 }
 
-// Panels for the word (top), the notes (left), the map frame and the
-// buttons' strip, over a scene painted by `scene`.
+using tavrio::maze::kMapLeft;
+using tavrio::maze::kMapTop;
+
+// Panels for the word (top) and the notes (left), and the map's frame, over
+// the entrance's sky and grass: nothing runs to the picture's left or right
+// edge, so on a large screen the landscape around the window goes on
+// without a seam.
 void framePanels(QPainter& p, QColor frame)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 215));
-    p.drawRoundedRect(QRect(190, 78, 600, 88), 14, 14);
-    p.drawRoundedRect(QRect(6, 180, 186, 345), 14, 14);
-    p.setPen(QPen(frame, 6));
+    p.drawRoundedRect(QRect(kMapLeft - 4, 78, 608, 88), 14, 14);
+    p.drawRoundedRect(QRect(8, 180, kMapLeft - 16, 345), 14, 14);
+    // A 4-unit frame just outside the map.
+    p.setPen(QPen(frame, 4));
     p.setBrush(Qt::white);
-    p.drawRect(QRect(kMapLeft - 4, kMapTop - 4, 600 + 8, 350 + 8));
+    p.drawRect(QRect(kMapLeft - 2, kMapTop - 2, 604, 354));
 }
 
 bool paintSeaBackground(const QString& dir)
@@ -258,7 +262,6 @@ bool paintSeaBackground(const QString& dir)
     QImage img = canvas(800, 600, QColor(150, 205, 250));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // The entrance's sky, so on a large screen it runs on beside the window.
     paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 230, 90));
@@ -268,12 +271,12 @@ bool paintSeaBackground(const QString& dir)
         p.drawEllipse(c, 34, 14);
         p.drawEllipse(c + QPoint(24, -8), 22, 14);
     }
+    // A lighthouse on its rock in a patch of sea beside the title.
     p.setBrush(QColor(30, 100, 190));
-    p.drawRect(0, 170, 800, 430);
+    p.drawEllipse(QRect(24, 156, 162, 44));
     p.setPen(QPen(QColor(110, 170, 235), 3));
-    for (int y = 190; y < 600; y += 36)
-        drawWave(p, 0, 800, y, 8, 20);
-    // A lighthouse on the left.
+    drawWave(p, 34, 70, 176, 4, 2);
+    drawWave(p, 140, 176, 176, 4, 2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 110, 100));
     p.drawEllipse(QRect(60, 150, 110, 40));
@@ -286,9 +289,16 @@ bool paintSeaBackground(const QString& dir)
     p.setBrush(QColor(210, 40, 40));
     p.drawPolygon(QPolygon({QPoint(94, 64), QPoint(115, 46), QPoint(136, 64)}));
     framePanels(p, QColor(15, 50, 110));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 215, 150));
-    p.drawRect(0, 540, 800, 60);
+    // A life ring in the grass between the buttons.
+    p.setPen(QPen(QColor(150, 40, 30), 2));
+    p.setBrush(QColor(240, 70, 50));
+    QPainterPath ring;
+    ring.addEllipse(QPointF(228, 570), 17, 17);
+    ring.addEllipse(QPointF(228, 570), 9, 9);
+    p.drawPath(ring);
+    p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::FlatCap));
+    for (int a : {45, 135, 225, 315})
+        p.drawArc(QRectF(215, 557, 26, 26), a * 16 - 160, 320);
     p.end();
     return savePicture(img, dir, QStringLiteral("BG\\Seenot.bmp"));
 }
@@ -300,8 +310,6 @@ bool paintPapaBackground(const QString& dir)
     p.setRenderHint(QPainter::Antialiasing);
     paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(110, 180, 70));
-    p.drawRect(0, 150, 800, 450);
     // Papa's house beside the title, roof and all between the picture's top
     // and the word's panel (y 78), with a stack of crates.
     p.setBrush(QColor(255, 225, 120));
@@ -318,9 +326,6 @@ bool paintPapaBackground(const QString& dir)
     p.drawRect(QRect(590, 50, 28, 28));
     p.drawRect(QRect(575, 22, 28, 28));
     framePanels(p, QColor(120, 75, 30));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 110, 70));
-    p.drawRect(0, 540, 800, 60);
     p.end();
     return savePicture(img, dir, QStringLiteral("BG\\HilfPapa.bmp"));
 }

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 
 using namespace tavrio::helpdad;
+using tavrio::maze::kMapLeft;
+using tavrio::maze::kMapTop;
+using tavrio::maze::kNotesLeft;
 
 TForm17::TForm17(QWidget* parent)
     : cMazeWindow(parent, QStringLiteral("TForm17"), QStringLiteral("BG\\HilfPapa.bmp"),
@@ -16,14 +19,14 @@ TForm17::TForm17(QWidget* parent)
 
     int y = 190;
     for (const char* line : {"Lauf mit den", "Pfeiltasten und", "schiebe die Kisten", "in die Reihe über",
-                             "den roten Feldern,", "so dass sie die", "Übersetzung ergeben.", "", "Dann geh ins Haus",
+                             "den roten Feldern,", "so dass sie die", "Übersetzung", "ergeben.", "", "Dann geh ins Haus",
                              "und zeig es Papa!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(12, y), {}, 13);
+        addLabel(QString::fromUtf8(line), QPoint(kNotesLeft, y), {}, 13);
         y += 21;
     }
-    addLabel(QStringLiteral("Level :"), QPoint(12, 470), {}, 14);
-    Levelname->move(12, 492);
-    feld->move(200, 179);
+    addLabel(QStringLiteral("Level :"), QPoint(kNotesLeft, 470), {}, 14);
+    Levelname->move(kNotesLeft, 492);
+    feld->move(kMapLeft, kMapTop);
 }
 
 void TForm17::StartfeldClick()

@@ -6,6 +6,14 @@ namespace tavrio::maze {
 
 constexpr int kCellPixels = 25;
 
+// Where both windows place the map (units) and the left column's text. The
+// map's right edge keeps a margin of 12 units inside the 800-unit window,
+// room for the frame the backgrounds draw 4 units around it; the column's
+// lines are short enough to end left of that frame.
+constexpr int kMapLeft = 188;
+constexpr int kMapTop = 179;
+constexpr int kNotesLeft = 14;
+
 struct cPictureLists {
     const char* bilder;     // "Bilder": codes 0 .. 4
     int bilderCount;

@@ -11,6 +11,9 @@
 #include <QTimer>
 
 using namespace tavrio::seenot;
+using tavrio::maze::kMapLeft;
+using tavrio::maze::kMapTop;
+using tavrio::maze::kNotesLeft;
 
 TForm21::TForm21(QWidget* parent)
     : cMazeWindow(parent, QStringLiteral("TForm21"), QStringLiteral("BG\\Seenot.bmp"),
@@ -19,23 +22,23 @@ TForm21::TForm21(QWidget* parent)
     addHeading(QStringLiteral("Seenot!"), QStringLiteral("Verloren wurde :"), QPoint(376, 86));
     addLabel(QStringLiteral("Sammle die Buchstaben in der richtigen Reihenfolge ein"), QPoint(200, 140), {}, 16);
 
-    addLabel(QStringLiteral("Eingesammelt : "), QPoint(12, 190), {}, 16);
-    ZurZeit = addLabel(QString(), QPoint(12, 216), QStringLiteral("ZurZeit"), 15);
-    ZurZeit->setFixedWidth(182);
+    addLabel(QStringLiteral("Eingesammelt : "), QPoint(kNotesLeft, 190), {}, 16);
+    ZurZeit = addLabel(QString(), QPoint(kNotesLeft, 216), QStringLiteral("ZurZeit"), 15);
+    ZurZeit->setFixedWidth(kMapLeft - 8 - kNotesLeft);
     int y = 290;
-    for (const char* line : {"Steuere das Boot mit", "den Pfeiltasten.", "Strudel nehmen dir", "den letzten Buchstaben",
-                             "wieder weg.", "Vorsicht vor Riffen", "und deinem Schwanz!", "Dann ab zum",
-                             "Rettungsschiff!"}) {
-        addLabel(QString::fromUtf8(line), QPoint(12, y), {}, 13);
+    for (const char* line : {"Steuere das Boot", "mit den Pfeiltasten.", "Ein Strudel nimmt", "dir den letzten",
+                             "Buchstaben weg.", "Vorsicht vor Riffen", "und deinem", "Schwanz! Dann ab",
+                             "zum Rettungsschiff!"}) {
+        addLabel(QString::fromUtf8(line), QPoint(kNotesLeft, y), {}, 13);
         y += 19;
     }
-    addLabel(QStringLiteral("Level :"), QPoint(12, 470), {}, 14);
-    Levelname->move(12, 492);
+    addLabel(QStringLiteral("Level :"), QPoint(kNotesLeft, 470), {}, 14);
+    Levelname->move(kNotesLeft, 492);
 
     nochbuchstaben = addHiddenEdit(QStringLiteral("nochbuchstaben"));
     last = new cCounterField(QStringLiteral("last"), this);
     last->hide();
-    feld->move(200, 179);
+    feld->move(kMapLeft, kMapTop);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -110,8 +113,14 @@ void TForm21::FormKeyDown(int key)
 
 void TForm21::Timer1Timer()
 {
-    ZurZeit->setText(Uebersetzt->text());
-    ZurZeit->adjustSize();
+    const QString collected = Uebersetzt->text();
+    if (ZurZeit->text() != collected) {
+        // All 16 letters a tail can carry fit the column, in a smaller font
+        // when they must.
+        fitFont(ZurZeit, collected, 15, ZurZeit->width());
+        ZurZeit->setText(collected);
+        ZurZeit->adjustSize();
+    }
     if (!Timer2->isActive())
         Timer2->start();
     if (game_.direction() != tavrio::maze::Direction::None)

@@ -105,6 +105,8 @@ private slots:
     void seenotRoundEndsWithItsMessage();
     void seenotCollectsFloatingLettersToTheShip();
     void closingStopsTheTimersAndGivesTheRoomBack();
+    void mapAndItsFrameStayInsideTheWindowClearOfTheText_data();
+    void mapAndItsFrameStayInsideTheWindowClearOfTheText();
 
 private:
     void useWords(const std::string& level);
@@ -342,6 +344,43 @@ void tst_MazeWindows::closingStopsTheTimersAndGivesTheRoomBack()
         QVERIFY(room->isEnabled());
         for (QTimer* t : w->findChildren<QTimer*>())
             QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+    }
+}
+
+void tst_MazeWindows::mapAndItsFrameStayInsideTheWindowClearOfTheText_data()
+{
+    QTest::addColumn<bool>("sea");
+    QTest::newRow("Hilf Papa") << false;
+    QTest::newRow("Seenot") << true;
+}
+
+// The backgrounds frame the map 4 units wide; that frame keeps 8 units from
+// the window's edges, and no text the learner reads runs under it.
+void tst_MazeWindows::mapAndItsFrameStayInsideTheWindowClearOfTheText()
+{
+    QFETCH(bool, sea);
+    tavrio::test::cScriptedDraws draws;
+    useWords(papaLevel("222250000000000000000222"));
+    cMazeWindow* w = sea ? static_cast<cMazeWindow*>(sea_) : papa_;
+    if (sea)
+        tavrio::openSeenot(makeRoom());
+    else
+        tavrio::openHilfPapa(makeRoom());
+    QVERIFY(w->isVisible());
+    if (sea) {
+        // A full tail of 16 letters, wide ones among them.
+        child<QLineEdit>(w, "Uebersetzt")->setText(QStringLiteral("SCHWIMMWETTKAMPF"));
+        sea_->Timer1Timer();
+        auto* collected = child<QLabel>(w, "ZurZeit");
+        QVERIFY(QFontMetrics(collected->font()).horizontalAdvance(collected->text()) <= collected->width());
+    }
+    const QRect framed = child<cMazeField>(w, "feld")->geometry().adjusted(-4, -4, 4, 4);
+    QVERIFY(w->rect().adjusted(8, 8, -8, -8).contains(framed));
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->objectName() == QLatin1String("Hintergrund"))
+            continue;
+        QVERIFY2(!label->geometry().intersects(framed), qPrintable(label->text()));
+        QVERIFY2(w->rect().contains(label->geometry()), qPrintable(label->text()));
     }
 }
 
