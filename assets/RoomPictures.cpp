@@ -265,17 +265,38 @@ bool paintGarden(const QString& dir)
     QImage img = canvas(800, 600, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // The entrance's sky, so on a large screen it runs on beside the window;
-    // the garden's lawn starts at its fence, above the entrance's horizon.
+    // The entrance's sky and grass, so on a large screen they run on beside
+    // the window. The garden's lawn is a hill from the entrance's horizon at
+    // the picture's edges up to the fence; below the horizon it takes the
+    // entrance's grass colours, so its sides meet the grass around without
+    // a seam.
     paintSkyAndGrass(p);
-    fillGradient(p, QRect(0, 280, 800, 320), QColor(130, 210, 100), QColor(70, 150, 60));
+    {
+        namespace E = layout::entrance;
+        constexpr qreal top = 296;
+        QPainterPath lawn;
+        lawn.moveTo(0, E::horizon);
+        lawn.cubicTo(30, E::horizon - 50, 34, top, 104, top);
+        lawn.lineTo(744, top);
+        lawn.cubicTo(774, top, 774, E::horizon - 50, 800, E::horizon);
+        lawn.lineTo(800, 600);
+        lawn.lineTo(0, 600);
+        lawn.closeSubpath();
+        QLinearGradient grass(0, top, 0, 600);
+        grass.setColorAt(0, QColor(135, 212, 100));
+        grass.setColorAt((E::horizon - top) / (600 - top), QColor(E::grassTop));
+        grass.setColorAt(1, QColor(E::grassBottom));
+        p.setPen(Qt::NoPen);
+        p.setBrush(grass);
+        p.drawPath(lawn);
+    }
     drawSun(p, QPointF(640, 70), 42);
     drawCloud(p, QPointF(200, 60), 36);
     drawCloud(p, QPointF(420, 110), 26);
-    // fence
+    // fence, its ends behind the trees
     p.setPen(QPen(QColor(150, 100, 60), 2));
     p.setBrush(QColor(240, 230, 210));
-    for (int x = 0; x < 800; x += 34) {
+    for (int x = 78; x + 28 <= 730; x += 34) {
         QPainterPath plank;
         plank.moveTo(x + 4, 300);
         plank.lineTo(x + 4, 236);
@@ -285,9 +306,10 @@ bool paintGarden(const QString& dir)
         plank.closeSubpath();
         p.drawPath(plank);
     }
-    p.drawRect(0, 250, 800, 10);
-    drawTree(p, QPointF(60, 330), 230);
-    drawTree(p, QPointF(760, 310), 200);
+    p.drawRect(82, 250, 636, 10);
+    // Whole trees, clear of the picture's edges and of the hot spots below.
+    drawTree(p, QPointF(84, 318), 200);
+    drawTree(p, QPointF(730, 298), 160);
     for (int i = 0; i < 12; ++i)
         drawFlower(p, QPointF(120 + i * 55, 560 + (i % 3) * 12), i % 3 == 0 ? QColor(240, 80, 120)
                                                                 : i % 3 == 1 ? QColor(255, 190, 40)
