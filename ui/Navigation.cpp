@@ -64,14 +64,18 @@ QSize centringOffset(QSize screen, QSize area)
     return QSize(screen.width() / 2 - area.width() / 2, screen.height() / 2 - area.height() / 2);
 }
 
+QPoint centredTopLeft(QSize screen, QSize size)
+{
+    return QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2);
+}
+
 void centreOnScreen(QWidget* window)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect avail = screen->geometry();
-    const QSize off = centringOffset(avail.size(), window->size());
-    window->move(avail.left() + off.width(), avail.top() + off.height());
+    window->move(avail.topLeft() + centredTopLeft(avail.size(), window->size()));
 }
 
 void makeFixedBorderless(QWidget* window, QSize size)

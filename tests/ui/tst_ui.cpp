@@ -23,6 +23,8 @@ private slots:
     void unmappableCharactersBecomeQuestionMarks();
     void centringOffset_data();
     void centringOffset();
+    void shorterWindowsStayBehindTheWindowInFront_data();
+    void shorterWindowsStayBehindTheWindowInFront();
     void assetPathsUseNativeSeparators();
     void missingPictureIsNullNotFatal();
     void largeScreensTakeTheDoubleSizePicture_data();
@@ -81,6 +83,33 @@ void UiTest::centringOffset()
     QFETCH(QSize, screen);
     QFETCH(QSize, offset);
     QCOMPARE(tavrio::centringOffset(screen, QSize(800, 600)), offset);
+}
+
+void UiTest::shorterWindowsStayBehindTheWindowInFront_data()
+{
+    QTest::addColumn<QSize>("screen"); // in units
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1024x768") << QSize(1024, 768) << 1.0;
+    QTest::newRow("1920x1080") << QSize(1280, 720) << 1.5;
+    QTest::newRow("2560x1440") << QSize(1280, 720) << 2.0;
+}
+
+// The attic (800 x 599) and the single query (800 x 585) stay visible behind
+// the 800 x 600 windows opened over them and must not peek out at any edge.
+// Qt places a window at a factor by rounding its position and its size
+// separately.
+void UiTest::shorterWindowsStayBehindTheWindowInFront()
+{
+    QFETCH(QSize, screen);
+    QFETCH(double, factor);
+    const auto inPixels = [&](QSize size) {
+        const QPoint at = tavrio::centredTopLeft(screen, size);
+        return QRect(qRound(at.x() * factor), qRound(at.y() * factor), qRound(size.width() * factor),
+                     qRound(size.height() * factor));
+    };
+    const QRect front = inPixels(QSize(800, 600));
+    for (const QSize behind : {QSize(800, 599), QSize(800, 585)})
+        QVERIFY2(front.contains(inPixels(behind)), qPrintable(QString::number(behind.height())));
 }
 
 void UiTest::assetPathsUseNativeSeparators()
