@@ -44,15 +44,18 @@ void paintFront(QPainter& p)
         for (int i = 0; i < 5; ++i)
             drawFlower(p, QPointF(x + 10 + i * 24, 328), i % 2 ? QColor(240, 80, 120) : QColor(255, 170, 40));
     }
-    // the path to the main door
+    // the path to the main door, widening into a round patch that ends
+    // inside the picture: on a large screen the grass goes on below it
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(215, 190, 150));
     QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
     path.moveTo(345, 530);
     path.lineTo(455, 530);
-    path.lineTo(520, 600);
-    path.lineTo(280, 600);
+    path.lineTo(496, 574);
+    path.lineTo(304, 574);
     path.closeSubpath();
+    path.addEllipse(QPointF(400, 574), 116, 18);
     p.drawPath(path);
 }
 
