@@ -340,7 +340,11 @@ QImage litCut(const QImage& scene, const QRect& r, const std::vector<QRect>& sig
     const QRectF units(area(cut));
     QPainter p(&cut);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(units, QColor(255, 250, 200, 80));
+    // Brighter inside the rim only, so the corners outside it stay as the
+    // scene has them.
+    QPainterPath glow;
+    glow.addRoundedRect(units, 15, 15);
+    p.fillPath(glow, QColor(255, 250, 200, 80));
     p.setPen(QPen(QColor(255, 200, 0), 6));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(units.adjusted(3, 3, -3, -3), 12, 12);
