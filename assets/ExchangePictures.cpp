@@ -27,15 +27,16 @@ QImage exchangeBackground()
 
     drawCaption(p, L::title, QStringLiteral("Vokabeln aus dem Internet"), 30, QColor(30, 60, 120));
 
-    // The desk the results lie on.
+    // The desk the results lie on; its top edge runs just below the search
+    // field, whose bottom is at 120.
+    const int deskTop = L::searchEdit.bottom() + 3;
     p.setBrush(QColor(250, 245, 230));
     p.setPen(QPen(QColor(120, 90, 50), 3));
-    p.drawRoundedRect(L::resultGrid.adjusted(-12, -44, 12, 12), 14, 14);
+    p.drawRoundedRect(L::resultGrid.adjusted(-12, deskTop - L::resultGrid.top(), 12, 12), 14, 14);
 
     // A few books standing on the desk's top edge, left of the search field.
     const QColor spines[] = {QColor(200, 60, 60), QColor(60, 140, 70), QColor(240, 180, 40), QColor(70, 90, 190),
                              QColor(150, 80, 160)};
-    const int deskTop = L::resultGrid.top() - 44;
     for (int i = 0; i < 5; ++i) {
         const int h = 24 + (i * 7) % 15;
         p.setBrush(spines[i]);

@@ -4,6 +4,7 @@
 #include "start/ExchangeLayout.h"
 #include "ui/Assets.h"
 #include "ui/FileNames.h"
+#include "ui/Frame.h"
 #include "ui/Look.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
@@ -81,6 +82,7 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     StringGrid2 = new QTableWidget(1, 1, container);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(L::resultGrid);
+    tavrio::setVisibleFrame(StringGrid2); // whole also at factor 1.5
     StringGrid2->horizontalHeader()->hide();
     StringGrid2->horizontalHeader()->setMinimumSectionSize(0);
     StringGrid2->verticalHeader()->hide();
