@@ -4,6 +4,7 @@
 #include "start/Layout.h"
 #include "start/LoginPage.h"
 #include "start/StartScreen.h"
+#include "ui/Frame.h"
 #include "ui/Text.h"
 #include "ui/Widgets.h"
 #include "ui/Windows.h"
@@ -77,6 +78,7 @@ cEngineTestPage::cEngineTestPage(TFormStart* owner, cLoginPage* login)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(20, 225, 760, 320);
+    tavrio::setVisibleFrame(Memo1); // whole also at factor 1.5
     connect(namedButton(QStringLiteral("Zurück"), "Button11", {20, 556, 130, 32}, this),
             &QPushButton::clicked, this, &cEngineTestPage::Button11Click);
 }
