@@ -7,6 +7,7 @@
 #include "start/Profiles.h"
 #include "start/StartScreen.h"
 #include "ui/FileNames.h"
+#include "ui/Frame.h"
 #include "ui/Navigation.h"
 #include "ui/Phonetic.h"
 #include "ui/Seams.h"
@@ -86,6 +87,7 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(kGrid);
+    tavrio::setVisibleFrame(StringGrid1); // whole also at factor 1.5
     StringGrid1->setModel(model_);
     QFont gridFont = StringGrid1->font();
     gridFont.setPixelSize(14);

@@ -8,6 +8,7 @@
 #include "start/StartScreen.h"
 #include "start/TickList.h"
 #include "ui/Assets.h"
+#include "ui/Frame.h"
 #include "ui/Navigation.h"
 #include "ui/PictureArea.h"
 #include "ui/Seams.h"
@@ -39,6 +40,7 @@ cListSelectionPage::cListSelectionPage(TFormStart* owner)
     CheckListBox1 = new cTickList(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(L::listBox);
+    tavrio::setVisibleFrame(CheckListBox1); // whole also at factor 1.5
     QFont big = CheckListBox1->font();
     big.setPixelSize(20);
     CheckListBox1->setFont(big);
