@@ -311,7 +311,9 @@ bool paintPapaBackground(const QString& dir)
     paintSkyAndGrass(p);
     p.setPen(Qt::NoPen);
     // Papa's house beside the title, roof and all between the picture's top
-    // and the word's panel (y 78), with a stack of crates.
+    // and the word's panel (y 78), with a stack of crates, on a strip of lawn.
+    p.setBrush(QColor(110, 180, 70));
+    p.drawRoundedRect(QRectF(546, 70, 224, 8), 4, 4);
     p.setBrush(QColor(255, 225, 120));
     p.drawRect(QRect(646, 34, 98, 44));
     p.setBrush(QColor(200, 40, 30));
