@@ -15,6 +15,7 @@
 #include "ui/Windows.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -88,6 +89,13 @@ void cListSelectionPage::enter()
     fillListProgress(CheckListBox1, session(), kFileBytes);
     if (CheckListBox1->count() > 0)
         CheckListBox1->setCurrentRow(0);
+}
+
+void cListSelectionPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible())
+        fillListProgress(CheckListBox1, session(), kFileBytes);
 }
 
 void cListSelectionPage::releaseBackground() { Image3->clear(); }

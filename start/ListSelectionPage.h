@@ -39,6 +39,11 @@ public slots:
     void Image2Click();     // back to the login
     void ComboBox4Change();
 
+protected:
+    // Enabled again when the house closes: the bars take in the answers
+    // given there.
+    void changeEvent(QEvent* event) override;
+
 private:
     TFormStart* owner_;
     cPictureArea* Image3;

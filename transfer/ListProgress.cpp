@@ -11,7 +11,7 @@ cListProgress ProgressOf(const cSession& session, std::string_view listBytes)
                                 std::string_view) {
         if (mark != "1")
             return;
-        switch (session.GetDifficulty(std::string(translation), std::string(original))) {
+        switch (session.GetDifficulty(std::string(original), std::string(translation))) {
         case 0: ++p.easy; break;
         case 1: ++p.medium; break;
         default: ++p.hard; break;

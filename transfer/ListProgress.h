@@ -1,7 +1,7 @@
 #pragma once
 // How far a learner is with one list: its entries marked for practice
-// counted by difficulty, each asked with the translation as the question,
-// as the session rates a loaded entry.
+// counted by difficulty, each asked with the original as the question, the
+// way every exercise asks and records it (the list editor's "Hin").
 #include "engine/ListFile.h"
 
 #include <string_view>

@@ -312,8 +312,9 @@ private slots:
         }
     }
 
-    // Back from the house the page is not entered again; a second "Los
-    // gehts" loads only what is ticked now.
+    // Back from the house the page is not entered again: its bars show the
+    // answers given there, and a second "Los gehts" loads only what is
+    // ticked now.
     void aSecondLosGehtsPractisesOnlyTheListsTickedNow()
     {
         cShellFixture::writeProfile("Anna");
@@ -325,7 +326,10 @@ private slots:
         lists->item(0)->setCheckState(Qt::Checked);
         click("Vokabelnauswahl_LosGehts");
         QCOMPARE(tavrio::session()->CountWords(3), 2);
+        tavrio::session()->IstDasRichtig("dog", "Hund", "Hund");
         tavrio::returnTo(house.get(), start.get());
+        // The bars take in the answer given in the house.
+        QCOMPARE(lists->item(0)->toolTip(), QStringLiteral("Leicht: 0, Mittel: 1, Schwer: 1"));
         lists->item(0)->setCheckState(Qt::Unchecked);
         lists->item(1)->setCheckState(Qt::Checked);
         click("Vokabelnauswahl_LosGehts");
