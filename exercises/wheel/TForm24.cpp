@@ -25,6 +25,8 @@ const QString kStart = QStringLiteral("Start");
 const QString kNextWord = QStringLiteral("Nächstes Wort");
 // Letters: two rows of 13 (A-M, N-Z), 24 px apart, centred on x = 200.
 constexpr int kLetterPitch = 24;
+// The puzzle line fits this width inside the panel, centred on x = 200.
+constexpr int kPuzzleWidth = 360;
 constexpr int kLettersLeft = 200 - 13 * kLetterPitch / 2;
 constexpr int kLettersTop = 240;
 
@@ -187,7 +189,7 @@ void TForm24::NaechsteRundeClick()
     const cPuzzle puzzle = newPuzzle(tavrio::toAnsi(wirklichwar->text()));
     aktuellerString->setText(tavrio::fromAnsi(puzzle.shown));
     // 27 px unless a long word needs less to fit its panel.
-    fitFont(aktuellerString, aktuellerString->text(), 27, 360);
+    fitFont(aktuellerString, aktuellerString->text(), 27, kPuzzleWidth);
     richtiguebersetzt->setText(tavrio::fromAnsi(puzzle.remaining));
     // Without a word there is nothing to guess; "Nächste Runde" draws again.
     if (puzzle.remaining.empty())
@@ -235,6 +237,8 @@ void TForm24::clickLetter(cKeyArea* label)
         Geld->setText(QString::number(money));
         Joker->setText(QString::number(jokers));
         aktuellerString->setText(tavrio::fromAnsi(puzzle.shown));
+        // Revealed capitals are wider than the dashes they replace.
+        fitFont(aktuellerString, aktuellerString->text(), 27, kPuzzleWidth);
         richtiguebersetzt->setText(tavrio::fromAnsi(puzzle.remaining));
     }
     if (!isSolved(puzzle)) {

@@ -84,6 +84,7 @@ private slots:
 
     void wheelStartsARoundBeforeItIsShown();
     void wheelEveryStakeStaysInsideThePanel();
+    void wheelLongWordStaysInsideThePanelAsLettersShow();
     void wheelSolvedRoundIsBankedAndRecorded();
     void wheelNextRoundDropsTheMoney();
     void wheelBankruptcyAndJokers();
@@ -254,6 +255,19 @@ void tst_ChildrensGames::wheelEveryStakeStaysInsideThePanel()
     for (const char* s : tavrio::wheel::kStakes) {
         stake->setText(QString::fromLatin1(s));
         QVERIFY2(stake->x() + stake->fontMetrics().horizontalAdvance(stake->text()) <= panel.x + panel.width - 4, s);
+    }
+}
+
+void tst_ChildrensGames::wheelLongWordStaysInsideThePanelAsLettersShow()
+{
+    useWords({{"lang", "Donaudampfschifffahrtsgesellschaftskapitaensmuetze"}});
+    cScriptedRandom random({0, 0, 0}); // the word, no bankruptcy, stake 100
+    room()->GLUECKSRADBUTTONClick();
+    auto* puzzle = child<QLabel>(wheel(), QStringLiteral("aktuellerString"));
+    for (const char c : std::string("DMPFSCHTRGLKNZ")) {
+        random.add({0, 0});
+        QTest::mouseClick(letter(c), Qt::LeftButton);
+        QVERIFY2(puzzle->fontMetrics().horizontalAdvance(puzzle->text()) <= 360, qPrintable(puzzle->text()));
     }
 }
 
