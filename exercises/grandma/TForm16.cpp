@@ -22,6 +22,13 @@ using namespace tavrio::grandma;
 namespace {
 const QString kStart = QStringLiteral("Start");
 const QString kCheck = QStringLiteral("Prüfen, ob richtig");
+// Font sizes the constructor gives the shown letters and the result line,
+// and the widths that keep them inside the panel and the result band around
+// their centres.
+constexpr int kLettersPixels = 22;
+constexpr int kResultPixels = 18;
+constexpr int kLettersWidth = 2 * (L::lettersCentre - L::panel.left()) - 24;
+constexpr int kResultWidth = 2 * (L::resultCentre - L::resultBand.left()) - 24;
 
 QPushButton* hiddenButton(const QString& caption, const QString& name, QWidget* parent)
 {
@@ -104,8 +111,9 @@ TForm16::TForm16(QWidget* parent)
     setTabOrder(help, back);
 }
 
-void TForm16::centre(QLabel* label, int x)
+void TForm16::centre(QLabel* label, int x, int pixelSize, int maxWidth)
 {
+    fitFont(label, label->text(), pixelSize, maxWidth);
     label->adjustSize();
     label->move(centredLeft(x, label->width()), label->y());
 }
@@ -127,7 +135,7 @@ void TForm16::Button2Click()
         else
             falsch()->increment();
         ergebniss->setText(tavrio::fromAnsi(a.result));
-        centre(ergebniss, L::resultCentre);
+        centre(ergebniss, L::resultCentre, kResultPixels, kResultWidth);
     }
 
     std::string original;
@@ -161,7 +169,7 @@ void TForm16::Button4Click()
     help = oneMoreLetter(tavrio::toAnsi(richtiguebersetzt->text()), help);
     punktewert->setValue(help.value);
     Schlange->setText(tavrio::fromAnsi(help.shown));
-    centre(Schlange, L::lettersCentre);
+    centre(Schlange, L::lettersCentre, kLettersPixels, kLettersWidth);
 }
 
 void TForm16::Button5Click() { tavrio::showHelp(QStringLiteral("Hilfe\\Omahilft.bmp")); }

@@ -26,7 +26,9 @@ public slots:
     void Button5Click();
 
 private:
-    void centre(QLabel* label, int x);
+    // Shrinks the label's font from pixelSize until its text fits maxWidth,
+    // then centres it on x.
+    void centre(QLabel* label, int x, int pixelSize, int maxWidth);
 
     QLineEdit* Orginal;
     QLabel* Schlange;

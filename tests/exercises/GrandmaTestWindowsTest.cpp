@@ -10,6 +10,7 @@
 #include "app/AtticWindow.h"
 #include "app/HouseWindow.h"
 #include "engine/Session.h"
+#include "exercises/grandma/GrandmaLayout.h"
 #include "exercises/grandma/TForm16.h"
 #include "exercises/test/TForm23.h"
 #include "ui/HelpWindow.h"
@@ -85,6 +86,7 @@ private slots:
     void grandmaWithoutUsableWordsRecordsNothing_data();
     void grandmaWithoutUsableWordsRecordsNothing();
     void grandmaByKeyboard();
+    void grandmaLongWordStaysInsideItsBands();
 
     void testOpensFromTheAtticWithTenLines();
     void testAllRightAtTheFirstHandIn();
@@ -318,6 +320,28 @@ void tst_GrandmaAndTest::grandmaByKeyboard()
 }
 
 // ---- "TEST" ------------------------------------------------------------------
+
+void tst_GrandmaAndTest::grandmaLongWordStaysInsideItsBands()
+{
+    const QString word = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitaensmuetze");
+    useWords({{"lang", word.toStdString()}});
+    tavrio::openGrandmaHelps(house_);
+    auto* letters = child<QLabel>(grandma_, "Schlange");
+    for (int i = 0; i < word.size(); ++i)
+        clickArea(child(grandma_, "Label8"));
+    QCOMPARE(letters->text(), word);
+    const QRect panel = tavrio::grandma::layout::panel;
+    QVERIFY(letters->x() >= panel.left() && letters->x() + letters->width() <= panel.right());
+    QVERIFY(letters->fontMetrics().horizontalAdvance(word) <= letters->width());
+
+    auto* edit = child<QLineEdit>(grandma_, "Uebersetzt");
+    edit->setText(QStringLiteral("falsch"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    auto* result = child<QLabel>(grandma_, "ergebniss");
+    const QRect band = tavrio::grandma::layout::resultBand;
+    QVERIFY(result->x() >= band.left() && result->x() + result->width() <= band.right());
+    QVERIFY(result->fontMetrics().horizontalAdvance(result->text()) <= result->width());
+}
 
 void tst_GrandmaAndTest::openTest()
 {
