@@ -13,6 +13,15 @@ cPoint cDigField::cellOrigin(int k)
     return {kLeft + kPitch * column, kTop + kPitch * row};
 }
 
+int cDigField::step(int k, int dColumn, int dRow)
+{
+    const int row = (k - 1) / kColumns + dRow;
+    const int column = (k - 1) % kColumns + dColumn;
+    if (k < 1 || k > kCells || row < 0 || row >= kColumns || column < 0 || column >= kColumns)
+        return k;
+    return row * kColumns + column + 1;
+}
+
 void cDigField::bury()
 {
     cells_.fill(CellState::Nothing);

@@ -32,6 +32,9 @@ class cDigField {
 public:
     // Top left corner of cell k on the window.
     static cPoint cellOrigin(int k);
+    // The cell one step from k, columns and rows counted right and down;
+    // k itself when the step would leave the field.
+    static int step(int k, int dColumn, int dRow);
 
     // Empties every cell, then buries 20 sweets in distinct cells chosen
     // with Random(121). The caller reseeds the generator when it wants to.

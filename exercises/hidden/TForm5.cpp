@@ -11,9 +11,12 @@
 #include "ui/Text.h"
 #include "ui/Windows.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace tavrio::hidden;
 
@@ -222,6 +225,27 @@ void TForm5::win()
     Erfolg->setText(kWon);
     fillWater();
     tavrio::showMessage(kWon);
+}
+
+void TForm5::keyPressEvent(QKeyEvent* event)
+{
+    const auto at = std::find(cells_.begin(), cells_.end(), focusWidget());
+    int dColumn = 0;
+    int dRow = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dColumn = -1; break;
+    case Qt::Key_Right: dColumn = 1; break;
+    case Qt::Key_Up: dRow = -1; break;
+    case Qt::Key_Down: dRow = 1; break;
+    default: break;
+    }
+    if (at == cells_.end() || (dColumn == 0 && dRow == 0)) {
+        cExerciseWindow::keyPressEvent(event);
+        return;
+    }
+    const int k = static_cast<int>(at - cells_.begin()) + 1;
+    cells_[static_cast<std::size_t>(cDigField::step(k, dColumn, dRow) - 1)]->setFocus(Qt::TabFocusReason);
+    event->accept();
 }
 
 void TForm5::drawNextWord()

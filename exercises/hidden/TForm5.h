@@ -32,6 +32,10 @@ public slots:
     // Starts the game afresh: counters, field, first word.
     void Button4Click();
 
+protected:
+    // Arrow keys move the keyboard between the cells of the field.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     enum class Question { Placeholder, Word, None };
 

@@ -532,6 +532,15 @@ void tst_ExerciseWindows::hiddenFromTheGardenStartsAFreshGame()
     dig(1, false);
     QCOMPARE(text(form5_, "Versuchetext"), QStringLiteral("1"));
 
+    // By keyboard: arrows move across the field, Return digs.
+    child<QWidget>(form5_, "Image1")->setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right})
+        QTest::keyClick(form5_->focusWidget(), key);
+    QCOMPARE(form5_->focusWidget(), child<QWidget>(form5_, "Image13"));
+    QTest::keyClick(form5_->focusWidget(), Qt::Key_Return);
+    QCOMPARE(text(form5_, "feldnummer"), QStringLiteral("13"));
+    QCOMPARE(text(form5_, "Versuchetext"), QStringLiteral("2"));
+
     QTest::mouseClick(child<QPushButton>(form5_, "Button1"), Qt::LeftButton);
     QVERIFY(!form5_->isVisible());
     QVERIFY(garden->isEnabled() && garden->isVisible());

@@ -67,3 +67,16 @@ TEST(DigField, cellsLieElevenToARowTwentyFivePixelsApart)
         EXPECT_EQ(p.y, r.y) << r.k;
     }
 }
+
+TEST(DigField, arrowStepsStayInsideTheField)
+{
+    struct Row {
+        int k, dColumn, dRow, to;
+    } rows[] = {
+        {1, 1, 0, 2},     {1, 0, 1, 12},     {13, -1, 0, 12},  {13, 0, -1, 2},
+        {1, -1, 0, 1},    {1, 0, -1, 1},     {11, 1, 0, 11},   {12, -1, 0, 12}, // edges: no wrap to another row
+        {121, 0, 1, 121}, {121, 1, 0, 121},  {111, 0, 1, 111}, {110, 1, 0, 110},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(cDigField::step(r.k, r.dColumn, r.dRow), r.to) << r.k << " " << r.dColumn << "," << r.dRow;
+}
