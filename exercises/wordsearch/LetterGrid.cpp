@@ -3,11 +3,15 @@
 #include "exercises/wordsearch/WordSearchPuzzle.h"
 #include "ui/Assets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 using tavrio::wordsearch::cWordSearch;
 using tavrio::wordsearch::kCellPixels;
+using tavrio::wordsearch::kSide;
 
 cLetterGrid::cLetterGrid(QWidget* parent)
     : QWidget(parent)
@@ -16,6 +20,7 @@ cLetterGrid::cLetterGrid(QWidget* parent)
     setObjectName(QStringLiteral("feld"));
     setFixedSize(320, 320);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void cLetterGrid::drawCell(int column, int row, const QPixmap& picture)
@@ -65,4 +70,41 @@ void cLetterGrid::leaveEvent(QEvent*)
 {
     hoverColumn_ = hoverRow_ = 0;
     update();
+}
+
+void cLetterGrid::pointAtKeyCell()
+{
+    track(QPoint(kCellPixels * (keyColumn_ - 1) + kCellPixels / 2, kCellPixels * (keyRow_ - 1) + kCellPixels / 2));
+}
+
+void cLetterGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    pointAtKeyCell();
+}
+
+void cLetterGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left: keyColumn_ = std::max(1, keyColumn_ - 1); break;
+    case Qt::Key_Right: keyColumn_ = std::min(kSide, keyColumn_ + 1); break;
+    case Qt::Key_Up: keyRow_ = std::max(1, keyRow_ - 1); break;
+    case Qt::Key_Down: keyRow_ = std::min(kSide, keyRow_ + 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        pointAtKeyCell();
+        emit clicked();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    pointAtKeyCell();
+    event->accept();
 }

@@ -92,6 +92,7 @@ private slots:
     void singleQueryBackLeadsToItsOpenerElseTheEntrance();
 
     void wordSearchFromTheAtticPlaysAndSolves();
+    void wordSearchOneLetterWordWinsWithOneClick_data();
     void wordSearchOneLetterWordWinsWithOneClick();
     void wordSearchWithoutUsableWordsSaysSo_data();
     void wordSearchWithoutUsableWordsSaysSo();
@@ -457,13 +458,32 @@ void tst_ExerciseWindows::wordSearchFromTheAtticPlaysAndSolves()
     QVERIFY(attic->isEnabled() && attic->isVisible());
 }
 
+void tst_ExerciseWindows::wordSearchOneLetterWordWinsWithOneClick_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("arrows and Return") << true;
+}
+
 void tst_ExerciseWindows::wordSearchOneLetterWordWinsWithOneClick()
 {
+    QFETCH(bool, keyboard);
     useWords({{"ich", "i"}});
     tavrio::openWordSearch(makeRoom());
     const auto c = form14_->puzzle().path(1);
-    QTest::mouseClick(child<QWidget>(form14_, "feld"), Qt::LeftButton, {},
-                      QPoint((c.column - 1) * 20 + 3, (c.row - 1) * 20 + 17));
+    auto* feld = child<QWidget>(form14_, "feld");
+    if (keyboard) {
+        // The keyboard's cell starts at the top left; the edges hold it.
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left})
+            QTest::keyClick(feld, key);
+        for (int i = 1; i < c.column; ++i)
+            QTest::keyClick(feld, Qt::Key_Right);
+        for (int i = 1; i < c.row; ++i)
+            QTest::keyClick(feld, Qt::Key_Down);
+        QTest::keyClick(feld, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint((c.column - 1) * 20 + 3, (c.row - 1) * 20 + 17));
+    }
     QCOMPARE(seams_.messages, (QStringList{"Anfang gefunden !", "Ende gefunden !", "GEWONNEN !!! Du hast i gefunden !"}));
 }
 
