@@ -13,6 +13,8 @@
 #include <cstring>
 #include <limits>
 
+#include "server/TextBytes.h"
+
 namespace tavrio::server {
 
 using Clock = std::chrono::steady_clock;
@@ -226,7 +228,8 @@ int cExchangeHttpServer::handle(MHD_Connection* connection, const char* method, 
   auto reply = [&](int status, std::string_view type, std::string_view body, bool close) {
     if (auto* state = stateOf(connection)) answering(state);
     if (settings_.logRequests)
-      std::fprintf(stderr, "%s %s -> %d (%zu bytes)\n", method, request.target.c_str(), status, body.size());
+      std::fprintf(stderr, "%s %s -> %d (%zu bytes)\n", logSafe(method).c_str(),
+                   logSafe(request.target).c_str(), status, body.size());
     return sendReply(connection, status, type, body, close) ? 1 : 0;
   };
 

@@ -137,6 +137,23 @@ std::string cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+std::string logSafe(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x20 || b >= 0x7F) {
+      out += '%';
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 bool parseInt(std::string_view text, int& out) {
   if (text.empty()) return false;
   const char* first = text.data();

@@ -34,6 +34,11 @@ std::string utf8ToCp1252(std::string_view utf8);
 // exactly when its UTF-8 form does.
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// A text for one line of the server's log: control bytes and bytes from
+// 0x7F up are written as %XX, so a client's bytes can neither break the line
+// nor reach the terminal as escape sequences.
+std::string logSafe(std::string_view text);
+
 // Strict decimal integer: optional sign, digits only, fits in int.
 bool parseInt(std::string_view text, int& out);
 

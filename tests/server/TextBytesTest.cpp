@@ -49,6 +49,18 @@ TEST(TextBytes, utf8SourceTextBecomesWindows1252) {
   EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");                               // cut short
 }
 
+TEST(TextBytes, logLinesKeepOnlyPrintableAscii) {
+  struct Row { const char* name; std::string in; std::string out; };
+  const Row rows[] = {
+      {"plainTargetUnchanged", "/q.php?WONACH=Unit%201", "/q.php?WONACH=Unit%201"},
+      {"terminalEscape", "/x\x1B[31m", "/x%1B[31m"},
+      {"lineBreaks", "a\r\nb", "a%0D%0Ab"},
+      {"deleteAndEightBitControl", "\x7F\x9B", "%7F%9B"},
+      {"nul", std::string("a\0b", 3), "a%00b"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(logSafe(r.in), r.out) << r.name;
+}
+
 TEST(TextBytes, strictIntegers) {
   struct Row { const char* in; bool ok; int value; };
   const Row rows[] = {{"2", true, 2},      {"-1", true, -1},   {"+3", true, 3},
