@@ -1,5 +1,6 @@
 #include "server/ExchangeService.h"
 
+#include <cstdio>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -59,6 +60,12 @@ std::optional<std::string> param(const std::vector<cQueryParam>& params, std::st
   return std::nullopt;
 }
 
+// A store failure is answered 500 without details; the operator finds the
+// cause on standard error.
+void logStoreFailure(const char* during, const std::exception& e) {
+  std::fprintf(stderr, "tavrio-exchange: store failed during %s: %s\n", during, logSafe(e.what()).c_str());
+}
+
 cReply answer(std::string body, int status = 200) {
   return {status, std::string(kAnswerType), std::move(body)};
 }
@@ -76,7 +83,8 @@ cReply cExchangeService::query(std::string_view rawQuery) {
     if (equalsAsciiNoCase(giveme, "VERSION")) return version(param(params, "MEINEVERSION").value_or(""));
     if (equalsAsciiNoCase(giveme, "BUECHER")) return bookList();
     if (equalsAsciiNoCase(giveme, "KAPITEL")) return chapterList(param(params, "BUCH").value_or(""));
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    logStoreFailure("a query", e);
     std::string body;
     leaf(body, "titel", "FEHLER");
     leaf(body, "meldung", "Die Ablage ist gerade nicht erreichbar.");
@@ -160,7 +168,8 @@ cReply cExchangeService::download(std::string_view rawName) {
   try {
     if (auto content = store_.listFile(name))
       return {200, "application/octet-stream", std::move(*content)};
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    logStoreFailure("a download", e);
     return {500, "text/plain", "Die Ablage ist gerade nicht erreichbar."};
   }
   return {404, "text/plain", "Datei nicht gefunden"};
@@ -213,7 +222,8 @@ cReply cExchangeService::upload(std::string_view contentType, std::string_view b
   cNewList list{parts.book, parts.chapter, author, parts.fileName(), file->data};
   try {
     store_.storeList(list);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    logStoreFailure("an upload", e);
     return uploadResult(false, name, "Speichern fehlgeschlagen", 500);
   }
   return uploadResult(true, name, "", 200);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 
 #include "AnswerReading.h"
 #include "UploadBody.h"
@@ -220,6 +222,44 @@ TEST_F(ExchangeServiceTest, badUploadsAreRefusedAndStoreNothing) {
     EXPECT_EQ(up.body.find('\0'), std::string::npos) << r.name;
   }
   EXPECT_EQ(searchTitles("GIVEME=SUCHE&WONACH=").size(), before);
+}
+
+// A store whose disk or database has failed.
+class cFailingStore : public cExchangeStore {
+ public:
+  std::vector<cChapterInfo> search(std::string_view, std::size_t) override { fail(); }
+  std::vector<cBookInfo> books() override { fail(); }
+  std::vector<cChapterInfo> chapters(std::optional<std::int64_t>) override { fail(); }
+  std::optional<std::string> listFile(std::string_view) override { fail(); }
+  void storeList(const cNewList&) override { fail(); }
+  void addChange(const cChange&) override { fail(); }
+  std::vector<cChange> changesBetween(int, int) override { fail(); }
+
+ private:
+  [[noreturn]] static void fail() { throw std::runtime_error("disk I/O error"); }
+};
+
+// A failed store is never reported as success, and its cause is logged.
+TEST(ExchangeServiceFailures, storeFailuresAnswer500AndAreLogged) {
+  cFailingStore store;
+  cExchangeService service(store, cServiceSettings{});
+  struct Row { const char* name; std::function<cReply()> call; std::string inBody; };
+  const Row rows[] = {
+      {"search", [&] { return service.query("GIVEME=SUCHE&WONACH=a"); }, "<titel>FEHLER</titel>"},
+      {"version", [&] { return service.query("GIVEME=VERSION&MEINEVERSION=1"); }, "<titel>FEHLER</titel>"},
+      {"download", [&] { return service.download("a%20-%20b.vok"); }, "nicht erreichbar"},
+      {"upload", [&] { return service.upload(kContentType, uploadBody("a - b.vok", kList), false); },
+       "<result>failed</result><filename>a - b.vok</filename><grund>Speichern fehlgeschlagen</grund>"},
+  };
+  for (const auto& r : rows) {
+    ::testing::internal::CaptureStderr();
+    cReply reply = r.call();
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(reply.status, 500) << r.name;
+    EXPECT_NE(reply.body.find(r.inBody), std::string::npos) << r.name << ": " << reply.body;
+    EXPECT_EQ(reply.body.find("disk I/O"), std::string::npos) << r.name;
+    EXPECT_NE(log.find("disk I/O error"), std::string::npos) << r.name << ": " << log;
+  }
 }
 
 TEST_F(ExchangeServiceTest, refusedNameIsEchoedPrintable) {
