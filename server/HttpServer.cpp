@@ -4,6 +4,7 @@
 #include <microhttpd.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -77,7 +78,8 @@ void onConnection(void* cls, MHD_Connection* connection, void** socketContext,
   }
 }
 
-void* onRequestLine(void*, const char* uri, MHD_Connection*) {
+void* onRequestLine(void* cls, const char* uri, MHD_Connection*) {
+  static_cast<cExchangeHttpServer*>(cls)->requestStarted();
   auto* request = new cExchangeHttpServer::cRequest;
   request->target = uri ? uri : "";
   return request;
@@ -85,9 +87,13 @@ void* onRequestLine(void*, const char* uri, MHD_Connection*) {
 
 void onCompleted(void* cls, MHD_Connection* connection, void** requestContext,
                  MHD_RequestTerminationCode) {
-  delete static_cast<cExchangeHttpServer::cRequest*>(*requestContext);
-  *requestContext = nullptr;
-  if (auto* state = stateOf(connection)) static_cast<cExchangeHttpServer*>(cls)->restartDeadline(state);
+  auto* server = static_cast<cExchangeHttpServer*>(cls);
+  if (auto* request = static_cast<cExchangeHttpServer::cRequest*>(*requestContext)) {
+    delete request;
+    *requestContext = nullptr;
+    server->requestEnded();
+  }
+  if (auto* state = stateOf(connection)) server->restartDeadline(state);
 }
 
 MHD_Result onRequest(void* cls, MHD_Connection* connection, const char*, const char* method,
@@ -145,7 +151,8 @@ int cExchangeHttpServer::bind(const std::string& host, int port) {
   // request deadline for connections that stall while an answer is sent.
   const auto idleSeconds = static_cast<unsigned>(
       std::max<long long>(1, (settings_.requestTimeout.count() + 999) / 1000));
-  const unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD;
+  // ITC lets drain() stop the listener of a thread pool.
+  const unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ITC;
   daemon_ = MHD_start_daemon(
       flags, 0, nullptr, nullptr, &onRequest, this,
       MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&addr),
@@ -183,6 +190,15 @@ void cExchangeHttpServer::stop() {
     stopping_ = true;
   }
   wake_.notify_all();
+}
+
+void cExchangeHttpServer::drain() {
+  if (!daemon_) return;
+  const MHD_socket listener = MHD_quiesce_daemon(daemon_);
+  if (listener != MHD_INVALID_SOCKET) ::close(listener);
+  const auto end = Clock::now() + settings_.requestTimeout + std::chrono::seconds(2);
+  while (activeRequests_.load() > 0 && Clock::now() < end)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void cExchangeHttpServer::watch(cConnectionState* state) {

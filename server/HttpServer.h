@@ -14,6 +14,7 @@
 //   limits instead); connections beyond are closed at once.
 // - a refused upload closes its connection: no byte of its body is ever
 //   read as a request. Pipelined requests are answered in order.
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -52,6 +53,11 @@ class cExchangeHttpServer {
   bool run();
   // Thread-safe; run() returns soon after.
   void stop();
+  // Stops accepting connections and waits until the requests already
+  // started are answered, at most the request timeout plus two seconds
+  // (a request still arriving is cut at its deadline anyway). Call after
+  // run() returns, before the server is destroyed.
+  void drain();
 
   // Per-connection bookkeeping of the request deadline (public for the
   // library's C callbacks).
@@ -61,6 +67,8 @@ class cExchangeHttpServer {
   void unwatch(cConnectionState* state);
   void restartDeadline(cConnectionState* state);
   static void answering(cConnectionState* state);
+  void requestStarted() { ++activeRequests_; }
+  void requestEnded() { --activeRequests_; }
   int handle(MHD_Connection* connection, const char* method, const char* uploadData,
              std::size_t* uploadSize, cRequest& request);
 
@@ -70,6 +78,7 @@ class cExchangeHttpServer {
   cExchangeService& service_;
   cHttpSettings settings_;
   MHD_Daemon* daemon_ = nullptr;
+  std::atomic<int> activeRequests_{0};   // request line seen, not yet completed
 
   std::mutex mutex_;                 // guards the fields below
   std::condition_variable wake_;

@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     // Callers that start the server on port 0 read the port from this line.
     std::cout << "tavrio-exchange listening on http://" << options.host << ":" << port << std::endl;
     bool ok = http.run();
+    // Uploads and queries already under way are answered before the end.
+    http.drain();
     // run() also ends on its own when the listener fails; wake the waiter.
     pthread_kill(stopper.native_handle(), SIGTERM);
     stopper.join();

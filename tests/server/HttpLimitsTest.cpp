@@ -209,6 +209,33 @@ TEST_F(HttpLimitsTest, pipelinedRequestsAreAnsweredInOrder) {
   EXPECT_EQ(field(answers[4], "titel"), "KAPITEL");
 }
 
+// Stopping lets an upload whose body is still arriving finish and be
+// answered, while new connections are no longer accepted.
+TEST_F(HttpLimitsTest, drainAnswersTheUploadUnderWay) {
+  start({});
+  const std::string body = "--x\r\nContent-Disposition: form-data; name=\"Wunschname\"\r\n\r\nLate - One.vok\r\n"
+                           "--x\r\nContent-Disposition: form-data; name=\"userfile\"; filename=\"f\"\r\n\r\n"
+                           "a\r\nb\r\n1\r\n\r\n\r\n--x--\r\n";
+  cRawSocket s(port_);
+  ASSERT_TRUE(s.connected());
+  ASSERT_TRUE(s.send("POST /Kavnet/Tavrio/Network/uploadfile.php HTTP/1.1\r\nHost: a\r\n"
+                     "Content-Type: multipart/form-data; boundary=x\r\nContent-Length: " +
+                     std::to_string(body.size()) + "\r\n\r\n" + body.substr(0, 40)));
+  std::this_thread::sleep_for(100ms);
+  std::thread draining([&] {  // as the executable does on SIGTERM
+    http_->drain();
+    http_.reset();
+  });
+  std::this_thread::sleep_for(200ms);
+  EXPECT_FALSE(cRawSocket(port_).connected());
+  ASSERT_TRUE(s.send(body.substr(40)));
+  auto answers = s.readAnswers(1);
+  draining.join();
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(field(answers[0], "result"), "successful");
+  EXPECT_TRUE(store_->listFile("Late - One.vok"));
+}
+
 TEST_F(HttpLimitsTest, slowRequestIsCutAtItsDeadline) {
   cHttpSettings settings;
   settings.requestTimeout = 600ms;
