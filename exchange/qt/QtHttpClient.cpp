@@ -2,6 +2,7 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -29,6 +30,16 @@ bool cQtHttpClient::Get(const std::string& url, std::size_t maxBody, std::functi
     if (!reply)
         return false;
     auto tooLarge = std::make_shared<bool>(false);
+    // The transfer timeout above only counts silence; a server that sends a
+    // byte now and then is cut when the whole transfer takes too long.
+    auto tooSlow = std::make_shared<bool>(false);
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reply, [reply, tooSlow] {
+        *tooSlow = true;
+        reply->abort();
+    });
+    deadline->start(timeoutMs_);
     if (maxBody > 0) {
         connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBody, tooLarge] {
             if (static_cast<std::size_t>(reply->bytesAvailable()) > maxBody && !*tooLarge) {
@@ -37,10 +48,10 @@ bool cQtHttpClient::Get(const std::string& url, std::size_t maxBody, std::functi
             }
         });
     }
-    connect(reply, &QNetworkReply::finished, this, [reply, tooLarge, done = std::move(done)] {
+    connect(reply, &QNetworkReply::finished, this, [reply, tooLarge, tooSlow, done = std::move(done)] {
         cHttpReply result;
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        result.ok = !*tooLarge && result.status > 0
+        result.ok = !*tooLarge && !*tooSlow && result.status > 0
                     && (reply->error() == QNetworkReply::NoError || reply->error() >= QNetworkReply::ContentAccessDenied);
         if (result.ok)
             result.body = reply->readAll().toStdString();

@@ -59,6 +59,7 @@ private slots:
     void versionCurrentAndOutdated();
     void uploadToAClosedPortFails();
     void silentPeerTimesOutAndQueueGoesOn();
+    void drippingPeerIsCutAtTheTimeout();
     void cannedDownloadAnswers_data();
     void cannedDownloadAnswers();
     void pageSearchesInstallsAndUploads();
@@ -320,6 +321,31 @@ void ExchangeIntegrationTest::silentPeerTimesOutAndQueueGoesOn()
     clients.reset();
     QTest::qWait(600);
     QVERIFY(!reported);
+}
+
+void ExchangeIntegrationTest::drippingPeerIsCutAtTheTimeout()
+{
+    // Answers with a long body, one byte every 50 ms: never silent, never done.
+    QTcpServer dripping;
+    QVERIFY(dripping.listen(QHostAddress::LocalHost, 0));
+    connect(&dripping, &QTcpServer::newConnection, &dripping, [&dripping] {
+        QTcpSocket* peer = dripping.nextPendingConnection();
+        peer->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n");
+        auto* drip = new QTimer(peer);
+        connect(drip, &QTimer::timeout, peer, [peer] { peer->write("x"); });
+        drip->start(50);
+        connect(peer, &QTcpSocket::disconnected, peer, &QObject::deleteLater);
+    });
+    cExchangeConfig config;
+    config.fileUrl = "http://127.0.0.1:" + std::to_string(dripping.serverPort());
+    clients = std::make_unique<cExchangeClients>(config, QFile::encodeName(work->path()).toStdString());
+    clients->fileHttp.setTimeoutMs(400);
+    QElapsedTimer clock;
+    clock.start();
+    const auto log = runTransfers([&] { clients->files.Download("A - B.vok"); }, 1);
+    QCOMPARE(log, (std::vector<std::string>{"down-fail A - B.vok"}));
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("A - B.vok"))));
 }
 
 void ExchangeIntegrationTest::cannedDownloadAnswers_data()
