@@ -146,7 +146,7 @@ class cResult {
 
 class cPostgresStore::cConnection {
  public:
-  explicit cConnection(const std::string& conninfo) : conn_(PQconnectdb(conninfo.c_str())) {
+  explicit cConnection(const std::string& conninfo) : conn_(connect(conninfo)) {
     if (PQstatus(conn_) != CONNECTION_OK) {
       std::string msg = conn_ ? PQerrorMessage(conn_) : "out of memory";
       PQfinish(conn_);
@@ -196,6 +196,18 @@ class cPostgresStore::cConnection {
   bool healthy() const { return PQstatus(conn_) == CONNECTION_OK; }
 
  private:
+  // Handlers wait on the database on the event threads, so a database that
+  // stops answering must not hold them for the system's TCP timeouts
+  // (minutes): connecting gives up after 5 s, and a silent connection is
+  // found dead by keep-alive probes within 25 s. The address comes last,
+  // so settings given in it win.
+  static PGconn* connect(const std::string& conninfo) {
+    const char* keys[] = {"connect_timeout", "keepalives", "keepalives_idle", "keepalives_interval",
+                          "keepalives_count", "tcp_user_timeout", "dbname", nullptr};
+    const char* values[] = {"5", "1", "10", "5", "3", "25000", conninfo.c_str(), nullptr};
+    return PQconnectdbParams(keys, values, 1);
+  }
+
   void check(const cResult& r, const char* what) {
     ExecStatusType st = PQresultStatus(r.get());
     if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK)
