@@ -89,7 +89,9 @@ class cSqliteStore::cConnection {
     }
     sqlite3_busy_timeout(db_, 10000);
     exec("PRAGMA journal_mode=WAL");
-    exec("PRAGMA synchronous=NORMAL");
+    // Every commit reaches the disk before the upload is answered
+    // "successful"; with NORMAL a power loss could take it back.
+    exec("PRAGMA synchronous=FULL");
     exec("PRAGMA foreign_keys=ON");
   }
   ~cConnection() {
