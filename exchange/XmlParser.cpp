@@ -11,7 +11,22 @@ void cXMLparser::Parse(std::string_view text)
     first_.clear();
     paths_.clear();
     counts_.clear();
+    budget_ = ScanFactor * (text.size() + 64);
+    exhausted_ = false;
     ParseElements(text, std::string(), 0);
+}
+
+std::size_t cXMLparser::Find(std::string_view data, std::string_view what)
+{
+    const std::size_t at = data.find(what);
+    const std::size_t scanned = at == std::string_view::npos ? data.size() : at + what.size();
+    if (scanned > budget_) {
+        budget_ = 0;
+        exhausted_ = true;
+    } else {
+        budget_ -= scanned;
+    }
+    return at;
 }
 
 std::string cXMLparser::GetValue(const std::string& key) const
@@ -73,32 +88,35 @@ void cXMLparser::ParseElements(std::string_view data, const std::string& prefix,
 {
     // Siblings are handled in this loop; only children recurse.
     for (;;) {
-        const std::size_t open = data.find('<');
-        if (open == std::string_view::npos)
+        const std::size_t open = Find(data, "<");
+        if (open == std::string_view::npos || exhausted_)
             return;
         data.remove_prefix(open);
-        const std::size_t close = data.find('>');
-        if (close == std::string_view::npos)
+        const std::size_t close = Find(data, ">");
+        if (close == std::string_view::npos || exhausted_)
             return; // an unterminated tag ends the text
         const std::string name(data.substr(1, close - 1));
         data.remove_prefix(close + 1);
 
         const std::string closing = "</" + name + ">";
-        const std::size_t nextOpen = data.find('<');
-        const std::size_t nextClosing = data.find("</");
+        const std::size_t nextOpen = Find(data, "<");
+        const std::size_t nextClosing = Find(data, "</");
+        const std::size_t end = Find(data, closing);
+        if (exhausted_)
+            return;
         const std::string key = prefix + "." + name;
         if (nextOpen == nextClosing) {
             const std::string_view content =
                 nextClosing == std::string_view::npos ? std::string_view() : data.substr(0, nextClosing);
             Append(Indexed(key), content);
         } else {
-            const std::size_t end = data.find(closing);
             const std::string_view inner = end == std::string_view::npos ? std::string_view() : data.substr(0, end);
             if (depth < MaxDepth)
                 ParseElements(inner, Indexed(key), depth + 1);
+            if (exhausted_)
+                return;
         }
 
-        const std::size_t end = data.find(closing);
         if (end != std::string_view::npos)
             data.remove_prefix(end + closing.size());
         else

@@ -15,6 +15,11 @@ public:
     // Elements nested deeper than this are skipped, so hostile input cannot
     // exhaust the stack.
     static constexpr int MaxDepth = 64;
+    // Parsing stops, keeping what it has read, once its searches have
+    // scanned this many times the text's length: answers of the exchange
+    // take a few passes, while tags that never close would otherwise make
+    // every element scan the rest of the text.
+    static constexpr std::size_t ScanFactor = 32;
 
     // Empties the table, then parses `text`. Never fails.
     void Parse(std::string_view text);
@@ -35,6 +40,8 @@ public:
 
 private:
     void ParseElements(std::string_view data, const std::string& prefix, int depth);
+    // data.find(what), charged to the scan budget.
+    std::size_t Find(std::string_view data, std::string_view what);
     void Append(const std::string& key, std::string_view value);
     std::string Indexed(const std::string& key) const;
 
@@ -47,4 +54,6 @@ private:
     // CountOf results so far; the table only grows, so a count never shrinks
     // until the next Parse.
     mutable std::unordered_map<std::string, int> counts_;
+    std::size_t budget_ = 0; // bytes the searches of this parse may still scan
+    bool exhausted_ = false;
 };

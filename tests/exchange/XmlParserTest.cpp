@@ -1,7 +1,9 @@
 #include "exchange/XmlParser.h"
+#include "exchange/WebInterface.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -141,6 +143,34 @@ TEST(XmlParser, deepNestingIsBoundedAndManySiblingsStayFast)
     p.Parse(many);
     EXPECT_EQ(p.CountOf(".kapitel"), 3000);
     EXPECT_EQ(p.GetInt(".kapitel[2999].id"), 2999);
+}
+
+// Tags that never close made every element scan the rest of the text: a
+// hostile answer of a few hundred kilobytes took minutes. Real answers of
+// the largest size still parse whole.
+TEST(XmlParser, hostileAnswersParseInBoundedTime)
+{
+    struct Row { const char* name; std::string unit; };
+    const Row rows[] = {{"openTagsOnly", "<a>"}, {"wrongClosings", "<a>x</b>"},
+                        {"unclosedParents", "<k><a>1</a>"}, {"distinctNames", "<"}};
+    for (const Row& r : rows) {
+        std::string text;
+        for (int i = 0; text.size() < 400000; ++i)
+            text += r.unit == "<" ? "<" + std::to_string(i) + ">" : r.unit;
+        const auto t0 = std::chrono::steady_clock::now();
+        cXMLparser p;
+        p.Parse(text);
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2)) << r.name;
+    }
+
+    std::string chapters = "<titel>KAPITEL</titel>";
+    int n = 0;
+    for (; chapters.size() < cWebinterface::MaxAnswerSize - 100; ++n)
+        chapters += "<kapitel><id>" + std::to_string(n) + "</id><titel>Unit " + std::to_string(n) + "</titel></kapitel>";
+    cXMLparser p;
+    p.Parse(chapters);
+    EXPECT_EQ(p.CountOf(".kapitel"), n);
+    EXPECT_EQ(p.GetInt(".kapitel[" + std::to_string(n - 1) + "].id"), n - 1);
 }
 
 } // namespace
