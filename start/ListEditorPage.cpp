@@ -88,6 +88,10 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(kGrid);
     tavrio::setVisibleFrame(StringGrid1); // whole also at factor 1.5
+    // A visible header measures its captions (loading their font) whenever
+    // the columns or the font change; it appears with the grid.
+    StringGrid1->horizontalHeader()->hide();
+    whenFirstShown(StringGrid1, [header = StringGrid1->horizontalHeader()] { header->show(); });
     StringGrid1->setModel(model_);
     QFont gridFont = StringGrid1->font();
     gridFont.setPixelSize(14);
@@ -110,7 +114,7 @@ cListEditorPage::cListEditorPage(TFormStart* owner)
     phoneticLabel->setGeometry(kPhoneticLabel);
     Edit5 = namedEdit(QString(), "Edit5", kPhoneticEdit, this);
     Edit5->setReadOnly(true);
-    Edit5->setFont(phoneticFont(16));
+    setFontWhenShown(Edit5, phoneticFont(16));
     Button7 = namedButton(QStringLiteral("Hinzufügen"), "Button7", kAddButton, this);
     connect(Button7, &QPushButton::clicked, this, &cListEditorPage::Button7Click);
     connect(Edit4, &QLineEdit::returnPressed, this, &cListEditorPage::Button7Click);

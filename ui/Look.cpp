@@ -77,6 +77,24 @@ void adjustSizeWhenShown(QWidget* w, std::function<void()> then)
     });
 }
 
+void placeAfterWhenShown(QWidget* w, QWidget* next, int gap, int fill)
+{
+    adjustSizeWhenShown(w, [w, next = QPointer<QWidget>(next), gap, fill] {
+        if (!next)
+            return;
+        const int x = w->x() + w->width() + gap;
+        if (fill > 0)
+            next->setGeometry(x, next->y(), fill - x, next->height());
+        else
+            next->move(x, next->y());
+    });
+}
+
+void setFontWhenShown(QWidget* w, const QFont& font)
+{
+    whenFirstShown(w, [w, font] { w->setFont(font); });
+}
+
 void setStyleSheetWhenShown(QWidget* w, const QString& sheet)
 {
     if (w->isVisible()) {

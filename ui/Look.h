@@ -5,6 +5,7 @@
 // by measuring text (Qt loads the font) is applied when the widget is first
 // shown instead of while the program starts.
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <functional>
@@ -27,6 +28,16 @@ void whenFirstShown(QWidget* w, std::function<void()> work);
 // loads the text's font, which a window built at start-up does not need
 // before it is shown. A size given to `w` meanwhile is kept.
 void adjustSizeWhenShown(QWidget* w, std::function<void()> then = {});
+
+// Places `next` `gap` pixels right of `w` once `w` is sized to its text
+// (adjustSizeWhenShown), keeping `next`'s y; with `fill` > 0 `next` also
+// stretches to end at x = `fill`.
+void placeAfterWhenShown(QWidget* w, QWidget* next, int gap, int fill = 0);
+
+// Sets `font` on `w` when `w` is first shown (at once when it is visible):
+// a line edit lays out its text in its font as soon as the font is set,
+// which loads the font.
+void setFontWhenShown(QWidget* w, const QFont& font);
 
 // Sets `sheet` on `w` when `w` is first shown. A sheet set directly on `w`
 // before then wins; a later call replaces a pending sheet.

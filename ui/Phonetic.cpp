@@ -1,5 +1,7 @@
 #include "ui/Phonetic.h"
 
+#include "ui/Look.h"
+
 #include <QFont>
 #include <array>
 
@@ -87,7 +89,7 @@ cPhoneticEdit::cPhoneticEdit(const QString& objectName, QWidget* parent, int pix
 {
     setObjectName(objectName);
     setReadOnly(true);
-    setFont(phoneticFont(pixelSize));
+    setFontWhenShown(this, phoneticFont(pixelSize));
 }
 
 namespace {

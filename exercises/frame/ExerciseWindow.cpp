@@ -142,12 +142,12 @@ void cExerciseWindow::addCounters()
 QLineEdit* cExerciseWindow::addFileName(QPoint labelAt)
 {
     QLabel* label = addLabel(QStringLiteral("Vokabeln aus der Datei :"), labelAt);
-    label->adjustSize(); // its width places the file name
     fileName_ = new QLineEdit(QStringLiteral("vokabeln.vok"), this);
     fileName_->setObjectName(QStringLiteral("dateiname"));
     fileName_->setReadOnly(true);
     fileName_->setEnabled(false);
-    fileName_->setGeometry(labelAt.x() + label->width() + 8, labelAt.y() - 3, 180, 24);
+    fileName_->setGeometry(labelAt.x(), labelAt.y() - 3, 180, 24);
+    tavrio::placeAfterWhenShown(label, fileName_, 8);
     return fileName_;
 }
 

@@ -2,9 +2,13 @@
 
 #include <QPainter>
 
-cKeyArea::cKeyArea(const QString& objectName, const QRect& geometry, QWidget* parent)
+cKeyArea::cKeyArea(const QString& objectName, const QRect& geometry, QWidget* parent, const QString& caption)
     : tavrio::cPictureArea(objectName, geometry, parent)
 {
+    if (!caption.isEmpty()) {
+        setTextFormat(Qt::PlainText);
+        setText(caption);
+    }
     setKeyReachable();
     setAlignment(Qt::AlignCenter);
 }

@@ -10,7 +10,10 @@
 class cKeyArea : public tavrio::cPictureArea {
     Q_OBJECT
 public:
-    cKeyArea(const QString& objectName, const QRect& geometry, QWidget* parent);
+    // `caption` is plain text. It is set before the area takes the focus
+    // policy: a label that can take the focus builds a rich text control
+    // for every text set while it can.
+    cKeyArea(const QString& objectName, const QRect& geometry, QWidget* parent, const QString& caption = {});
 
     void setFace(QColor face) { face_ = face; update(); }
 

@@ -69,7 +69,7 @@ TForm16::TForm16(QWidget* parent)
     for (QLineEdit* e : {Orginal, Uebersetzt}) {
         QFont f = e->font();
         f.setPixelSize(20);
-        e->setFont(f);
+        tavrio::setFontWhenShown(e, f);
     }
 
     Label8 = new cKeyArea(QStringLiteral("Label8"), L::oneMoreLetter, this);

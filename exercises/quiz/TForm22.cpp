@@ -132,9 +132,8 @@ TForm22::TForm22(QWidget* parent)
 
     QLabel* balance = addLabel(QStringLiteral("Guthaben :"), QPoint(40, 480), QStringLiteral("Label2"), 22);
     tavrio::setTextColour(balance, Qt::white);
-    balance->adjustSize(); // its width places the next label
-    Guthaben = addLabel(QStringLiteral("0"), QPoint(balance->x() + balance->width() + 12, 480),
-                        QStringLiteral("Guthaben"), 22);
+    Guthaben = addLabel(QStringLiteral("0"), QPoint(balance->x(), 480), QStringLiteral("Guthaben"), 22);
+    tavrio::placeAfterWhenShown(balance, Guthaben, 12);
     tavrio::setTextColour(Guthaben, QColor(255, 200, 40));
     Guthaben->setFixedWidth(200);
 

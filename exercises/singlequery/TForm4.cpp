@@ -4,6 +4,7 @@
 #include "exercises/singlequery/Grade.h"
 #include "exercises/singlequery/ThreeLineList.h"
 #include "ui/FileNames.h"
+#include "ui/Look.h"
 #include "ui/Seams.h"
 #include "ui/Text.h"
 #include "ui/Windows.h"
@@ -44,9 +45,8 @@ TForm4::TForm4(QWidget* parent)
     richtiguebersetzt = addHiddenEdit(QStringLiteral("richtiguebersetzt"));
 
     QLabel* result = addLabel(QStringLiteral("Ergebnis : Richtig"), QPoint(150, 290), {}, 18);
-    result->adjustSize(); // its width places the next label
-    Richtigwartext = addLabel(QStringLiteral("war"), QPoint(150 + result->width() + 6, 290),
-                              QStringLiteral("Richtigwartext"), 18);
+    Richtigwartext = addLabel(QStringLiteral("war"), QPoint(150, 290), QStringLiteral("Richtigwartext"), 18);
+    tavrio::placeAfterWhenShown(result, Richtigwartext, 6);
     fehler = addLabel(QStringLiteral("Schon 0 falsch von 0"), QPoint(0, 350), QStringLiteral("fehler"), 20);
     centreLabel(fehler, kGradeCentre);
 

@@ -49,9 +49,8 @@ TForm24::TForm24(QWidget* parent)
     aktuellerString->setFont(comic);
 
     Uebersetzungvonlabel = addLabel(QStringLiteral("Übersetzung von :"), QPoint(40, 130), QStringLiteral("Uebersetzungvonlabel"), 16);
-    Uebersetzungvonlabel->adjustSize(); // its width places the next label
-    Uebersetzungvon = addLabel(QString(), QPoint(Uebersetzungvonlabel->x() + Uebersetzungvonlabel->width() + 8, 130),
-                               QStringLiteral("Uebersetzungvon"), 16);
+    Uebersetzungvon = addLabel(QString(), QPoint(Uebersetzungvonlabel->x(), 130), QStringLiteral("Uebersetzungvon"), 16);
+    tavrio::placeAfterWhenShown(Uebersetzungvonlabel, Uebersetzungvon, 8);
     Uebersetzungvon->setTextFormat(Qt::PlainText);
     tavrio::setTextColour(Uebersetzungvon, QColor(0x1e, 0x3c, 0x8c));
     Uebersetzungvonlabel->hide();
@@ -61,26 +60,28 @@ TForm24::TForm24(QWidget* parent)
     // 4 px wide).
     const QString chooseText = QStringLiteral("Wählen Sie einen Buchstaben, für ");
     QLabel* choose = addLabel(chooseText, QPoint(40, 172), {}, 16);
-    QString widestLine;
-    for (const char* stake : kStakes)
-        if (QFontMetrics(choose->font()).horizontalAdvance(chooseText + QLatin1String(stake))
-            > QFontMetrics(choose->font()).horizontalAdvance(widestLine))
-            widestLine = chooseText + QLatin1String(stake);
-    fitFont(choose, widestLine, 16, tavrio::wheel::layout::kPanel.x + tavrio::wheel::layout::kPanel.width - 4 - 40);
-    choose->adjustSize();
-    Einsatz = addLabel(QStringLiteral("100"), QPoint(choose->x() + choose->width(), 172), QStringLiteral("Einsatz"));
-    Einsatz->setFont(choose->font());
+    Einsatz = addLabel(QStringLiteral("100"), QPoint(choose->x(), 172), QStringLiteral("Einsatz"));
     tavrio::setTextColour(Einsatz, QColor(0xc0, 0x18, 0x18));
     Einsatz->setFixedWidth(80);
+    // Fitting measures text, which loads the font: done when first shown.
+    tavrio::whenFirstShown(this, [this, choose, chooseText] {
+        QString widestLine;
+        for (const char* stake : kStakes)
+            if (QFontMetrics(choose->font()).horizontalAdvance(chooseText + QLatin1String(stake))
+                > QFontMetrics(choose->font()).horizontalAdvance(widestLine))
+                widestLine = chooseText + QLatin1String(stake);
+        fitFont(choose, widestLine, 16, tavrio::wheel::layout::kPanel.x + tavrio::wheel::layout::kPanel.width - 4 - 40);
+        choose->adjustSize();
+        Einsatz->move(choose->x() + choose->width(), Einsatz->y());
+        Einsatz->setFont(choose->font());
+    });
     addLabel(QStringLiteral("(Vokale kosten 300 Einsatz)"), QPoint(40, 196), {}, 14);
 
     for (int i = 0; i < 26; ++i) {
         const QString letter(QChar(u'A' + i));
         auto* l = new cKeyArea(QStringLiteral("Label%1").arg(i + 1),
                                QRect(kLettersLeft + (i % 13) * kLetterPitch, kLettersTop + (i / 13) * kLetterPitch, 22, 22),
-                               this);
-        l->setText(letter);
-        l->setTextFormat(Qt::PlainText);
+                               this, letter);
         l->setFace(QColor(255, 236, 160));
         QFont f = l->font();
         f.setPixelSize(16);
@@ -92,9 +93,9 @@ TForm24::TForm24(QWidget* parent)
 
     const auto valueLine = [this](const QString& caption, int y, const QString& name) {
         QLabel* c = addLabel(caption, QPoint(40, y), {}, 18);
-        c->adjustSize(); // its width places the value
-        QLabel* v = addLabel(QStringLiteral("0"), QPoint(c->x() + c->width() + 8, y), name, 18);
+        QLabel* v = addLabel(QStringLiteral("0"), QPoint(c->x(), y), name, 18);
         v->setFixedWidth(90);
+        tavrio::placeAfterWhenShown(c, v, 8);
         return v;
     };
     Geld = valueLine(QStringLiteral("Es geht jetz um :"), 310, QStringLiteral("Geld"));

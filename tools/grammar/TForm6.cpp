@@ -40,11 +40,11 @@ TForm6::TForm6(QWidget* parent)
     tavrio::adjustSizeWhenShown(title);
     QLabel* fileLabel = addLabel(QStringLiteral("Vokabeln aus der Datei :"), QPoint(40, 94), QStringLiteral("Label6"));
     fileLabel->setFont(comicSans(18));
-    fileLabel->adjustSize();
 
     dateiname = new QLineEdit(QStringLiteral("grammatik.gra"), this);
     dateiname->setObjectName(QStringLiteral("dateiname"));
-    dateiname->setGeometry(fileLabel->geometry().right() + 12, 90, 740 - fileLabel->geometry().right() - 12, 30);
+    dateiname->setGeometry(fileLabel->x(), 90, 740 - fileLabel->x(), 30);
+    tavrio::placeAfterWhenShown(fileLabel, dateiname, 11, 740);
 
     Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
