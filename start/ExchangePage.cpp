@@ -79,13 +79,17 @@ cExchangePage::cExchangePage(QWidget* container, cWebinterface& web, cWebFileInt
     comic.setPixelSize(19);
     searchresultfor->setFont(comic);
 
-    StringGrid2 = new QTableWidget(1, 1, container);
+    // The cell comes after the headers are hidden: a visible header
+    // measures its captions, which loads their font.
+    StringGrid2 = new QTableWidget(container);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(L::resultGrid);
     tavrio::setVisibleFrame(StringGrid2); // whole also at factor 1.5
     StringGrid2->horizontalHeader()->hide();
     StringGrid2->horizontalHeader()->setMinimumSectionSize(0);
     StringGrid2->verticalHeader()->hide();
+    StringGrid2->setRowCount(1);
+    StringGrid2->setColumnCount(1);
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The grid takes focus so the keyboard reaches "Installieren": arrows
