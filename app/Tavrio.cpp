@@ -197,6 +197,10 @@ int run(int argc, char** argv)
     cKeepAboveOpener keepAbove(windows().form1);
     app.installEventFilter(&keepAbove);
     startup::quitAfterFirstPaint(windows().form1);
+    // Every new widget asks to be polished once the event loop runs, which
+    // would style the hidden windows' hundreds of widgets before the
+    // entrance is painted. A widget is polished when it is shown anyway.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     windows().form1->show();
     const int rc = app.exec();
     app.removeEventFilter(&keepAbove);
