@@ -154,11 +154,7 @@ void TForm3::takeFromPhonetic(const QString& original, const QString& translatio
 
 int TForm3::entryCount() const { return entries_->rowCount(); }
 
-TForm3::Entry TForm3::entry(int row) const
-{
-    const vocabeditor::cVocable v = entries_->entry(row);
-    return {v.original, v.translation, v.phonetic, v.checked};
-}
+TForm3::Entry TForm3::entry(int row) const { return entries_->entry(row); }
 
 int TForm3::selectedRow() const
 {
@@ -254,7 +250,7 @@ void TForm3::Button4Click()
     if (row >= 0) {
         entries_->setTexts(row, e.original, e.translation, e.phonetic);
     } else {
-        entries_->append({e.original, e.translation, e.phonetic, false});
+        entries_->append(e);
     }
     changed_ = true;
     selectedorginal->setText(fromAnsi(e.original));

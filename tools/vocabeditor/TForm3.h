@@ -6,6 +6,7 @@
 // hidden lists of translations and transcriptions. The model keeps every
 // entry's Windows-1252 bytes, so a list that is loaded and saved unchanged is
 // written back byte for byte.
+#include "tools/vocabeditor/VocabularyFile.h"
 #include "ui/Phonetic.h"
 
 #include <QString>
@@ -31,12 +32,7 @@ public:
     // The phonetic entry's hand-back on "Schliessen".
     void takeFromPhonetic(const QString& original, const QString& translation, const std::string& phonetic);
 
-    struct Entry {
-        std::string original;
-        std::string translation;
-        std::string phonetic;
-        bool checked = false;
-    };
+    using Entry = tavrio::vocabeditor::cVocable;
     int entryCount() const;
     Entry entry(int row) const;
 
